@@ -1,0 +1,345 @@
+#include "lessons/TLernTrainer.h"
+
+#include "lessons/TAnredeText.h"
+#include "lessons/TAufgabenzeile.h"
+#include "lessons/TAuswertung.h"
+#include "lessons/TStrHolder.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const TAnredeText kBeantworten = {"Bitte beantworten Sie die gestellten Aufgaben.",
+                                  "Bitte beantworte die gestellten Aufgaben."};
+const TAnredeText kBereitsBearbeitet = {
+    "Bitte laden Sie eine neue Lektion\r\noder üben Sie nochmals die gleiche Lektion",
+    "Bitte lade nun eine neue Lektion\r\noder übe nochmals die gleiche Lektion"};
+const TAnredeText kNeueLektion = {"Bitte laden Sie nun eine Lektion.",
+                                  "Bitte lade nun eine Lektion."};
+const TAnredeText kZeichenfeldHinweis = {
+    "Wählen Sie mit der Maus das nächste benötigte Zeichen der Lösung.",
+    "Wähle mit der Maus das nächste benötigte Zeichen der Lösung."};
+const TAnredeText kLesemodusAufgabe = {"Klicken Sie den fehlerfreie Satz mit der Maus einfach an!",
+                                       "Klicke den fehlerfreie Satz mit der Maus einfach an!"};
+
+const QString kLektionsFilter = QStringLiteral("Lektionen  (*.txt)|*.txt");
+const QString kHistorienLuecke = QStringLiteral("kein Eintrag");
+const QString kHistorienBlanks = QStringLiteral("   ");
+
+} // namespace
+
+TLernTrainer::TLernTrainer(ITrainerAnsicht& ansicht, TPlattform plattform)
+    : StrHolderHistory(5, kHistorienLuecke), m_ansicht(ansicht), m_plattform(plattform) {}
+
+QString TLernTrainer::anwendungsTitel() { return QStringLiteral("DRILLA V3.5b "); }
+
+void TLernTrainer::information(const QString& text) {
+    m_plattform.meldungen.meldung(TMeldungsArt::Information, QStringLiteral("Information"), text);
+}
+
+void TLernTrainer::keineLektion() {
+    information(QStringLiteral("Es wurde noch keine Lektion geladen."));
+}
+
+void TLernTrainer::KlangSpielen(int nummer) {
+    if (Optionen.Ton)
+        m_plattform.klang.spielen(nummer);
+}
+
+bool TLernTrainer::BereitsBearbeitet() {
+    if (!Sitzung.Beendet)
+        return false;
+    const int anrede = Optionen.AnredeIndex();
+    information(QStringLiteral("Die Lektion wurde bereits bearbeitet.\r\n") +
+                kBereitsBearbeitet.text(anrede));
+    m_ansicht.setzeInfoText(kNeueLektion.text(anrede));
+    return true;
+}
+
+void TLernTrainer::LektionladenClick() {
+    if (Sitzung.PruefungLaeuft)
+        return; // the running check owns the current exercise until its flash ends
+    TDateiDialog dialog;
+    dialog.verzeichnis = LektionsVerzeichnis;
+    dialog.filter = kLektionsFilter;
+    dialog.vorgabeName = QStringLiteral("*.txt");
+    dialog.standardEndung = QStringLiteral("*.txt");
+    const QString pfad = m_plattform.meldungen.dateiOeffnen(dialog);
+    if (pfad.isEmpty())
+        return;
+    Sitzung.Beantwortet = false;
+    Lektion.Protokollname = pfad;
+    LektionEinlesen(Lektion.Protokollname, true);
+}
+
+void TLernTrainer::LektionEinlesen(const QString& pfad, bool inHistorie) {
+    Lektion.Pfad = pfad;
+    Lektion.LetzterPfad = pfad;
+    Sitzung.StrHolderFehler.clear();
+    Lektion.StrHolderLektion.clear();
+    Lektion.StrHolderLektionRest.clear();
+    m_ansicht.zeigeErfolg(false);
+    if (inHistorie)
+        historieVerschieben(pfad);
+    m_ansicht.setzeLektionsUeberschrift(QFileInfo(pfad).fileName());
+
+    if (!TStrHolder::laden(pfad, Lektion.StrHolderLektion)) {
+        m_plattform.meldungen.meldung(
+            TMeldungsArt::Fehler, anwendungsTitel(),
+            QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(pfad));
+        return;
+    }
+    m_ansicht.setzeZahlDerAufgaben(QString::number(Lektion.StrHolderLektion.size()) +
+                                   QStringLiteral(" Aufgaben"));
+    // The remaining lines are a list of their own; the copy shares nothing once changed.
+    Lektion.StrHolderLektionRest = Lektion.StrHolderLektion;
+    Sitzung.Beendet = false;
+    Sitzung.RestUebernommen = false;
+    m_ansicht.setzeInfoText(kBeantworten.text(Optionen.AnredeIndex()));
+    m_ansicht.setzeLektionsHinweis(pfad);
+    FehlerResetClick();
+    naechsteAufgabe();
+}
+
+void TLernTrainer::FehlerResetClick() {
+    Sitzung.StrHolderFehler.clear();
+    Sitzung.Fehlerzahl = 0;
+    m_ansicht.setzeFehlerzahl(0);
+    Sitzung.FehlerErfasst = false;
+}
+
+void TLernTrainer::historieVerschieben(const QString& pfad) {
+    while (StrHolderHistory.size() < 5)
+        StrHolderHistory.append(kHistorienLuecke);
+    for (int i = 4; i > 0; --i)
+        StrHolderHistory[i] = StrHolderHistory[i - 1];
+    StrHolderHistory[0] = pfad;
+    for (int k = 1; k <= 5; ++k)
+        m_ansicht.setzeHistorienTitel(k, StrHolderHistory[k - 1] + kHistorienBlanks);
+}
+
+void TLernTrainer::HistorieBeschriften() {
+    while (StrHolderHistory.size() < 5)
+        StrHolderHistory.append(kHistorienLuecke);
+    for (int k = 1; k <= 5; ++k) {
+        const QString& eintrag = StrHolderHistory[k - 1];
+        const QFileInfo info(eintrag);
+        const bool vorhanden = !eintrag.isEmpty() && info.exists() && info.isFile();
+        m_ansicht.setzeHistorienTitel(k, vorhanden ? eintrag + kHistorienBlanks
+                                                   : QStringLiteral("Kein Eintrag"));
+    }
+}
+
+void TLernTrainer::NaechsteAufgabeBtnClick() {
+    if (Sitzung.PruefungLaeuft)
+        return; // input during the flash must not change the exercise being checked
+    naechsteAufgabe();
+}
+
+void TLernTrainer::naechsteAufgabe() {
+    if (BereitsBearbeitet())
+        return;
+    if (!Lektion.LektionGeladen()) {
+        keineLektion();
+        return;
+    }
+    QStringList& rest = Lektion.StrHolderLektionRest;
+    if (Sitzung.Beantwortet && Sitzung.Index >= 0 && Sitzung.Index < rest.size())
+        rest.removeAt(Sitzung.Index);
+    KlangSpielen(7);
+    m_plattform.zufall.neuSaeen();
+    if (rest.isEmpty()) {
+        lektionBeenden();
+        return;
+    }
+    AufgabeZeigen(m_plattform.zufall.ziehen(static_cast<int>(rest.size())));
+}
+
+void TLernTrainer::AufgabeZeigen(qsizetype index) {
+    ++m_vorlage;
+    if (Optionen.FelderDrehen)
+        m_ansicht.zeichenfelderDrehen(360);
+    Sitzung.Beantwortet = false;
+    const QStringList& rest = Lektion.StrHolderLektionRest;
+    const QString titel = rest.size() == 1 ? QStringLiteral(" letzte  Aufgabe ")
+                                           : QStringLiteral(" noch ") +
+                                                 QString::number(rest.size() - 1) +
+                                                 QStringLiteral("  Aufgabe(n) ");
+    m_ansicht.setzeAufgabenTitel(titel);
+    Sitzung.Index = index;
+    Sitzung.Zeile = rest.at(index);
+    TAufgabenzeile::zerlegen(Sitzung.Zeile, Sitzung.Frage, Sitzung.Antwort);
+    m_ansicht.setzeFrage(Sitzung.Frage);
+    Sitzung.FehlerErfasst = false;
+    m_ansicht.antwortFokusUndLeeren();
+    if (Optionen.Vertauschen) {
+        std::swap(Sitzung.Frage, Sitzung.Antwort);
+        m_ansicht.setzeFrage(Sitzung.Frage);
+    }
+    m_plattform.zufall.neuSaeen();
+    if (m_plattform.zufall.ziehen(2) == 0)
+        m_ansicht.setzeVorschlaege(Sitzung.Antwort, Sitzung.Frage);
+    else
+        m_ansicht.setzeVorschlaege(Sitzung.Frage, Sitzung.Antwort);
+}
+
+void TLernTrainer::PruefBtnClick() {
+    if (Sitzung.PruefungLaeuft)
+        return; // a second Enter during the flash: the first check is still deciding
+    pruefen();
+}
+
+void TLernTrainer::pruefen() {
+    if (BereitsBearbeitet())
+        return;
+    if (!Lektion.LektionGeladen()) {
+        keineLektion();
+        return;
+    }
+    Sitzung.PruefungLaeuft = true;
+    // Whatever happens during the flash, the verdict belongs to this exercise.
+    const quint64 vorlage = m_vorlage;
+    const QString zeile = Sitzung.Zeile;
+    const bool richtig = m_ansicht.antwortText() == Sitzung.Antwort;
+    if (richtig) {
+        AntwortMarkieren(TAntwortFarbe::Gruen, 3);
+        if (vorlage == m_vorlage) {
+            m_ansicht.antwortAllesMarkieren();
+            naechsteAufgabe();
+        }
+    } else {
+        AntwortMarkieren(TAntwortFarbe::Rot, 1);
+        if (vorlage == m_vorlage && !Sitzung.FehlerErfasst)
+            fehlerErfassen(zeile);
+    }
+    Sitzung.PruefungLaeuft = false;
+}
+
+void TLernTrainer::AntwortMarkieren(TAntwortFarbe farbe, int klang) {
+    m_ansicht.setzeAntwortFarbe(farbe);
+    Sitzung.Beantwortet = true;
+    KlangSpielen(klang);
+    m_plattform.warten.warten(1000);
+    m_ansicht.setzeAntwortFarbe(TAntwortFarbe::InfoHintergrund);
+}
+
+void TLernTrainer::fehlerErfassen(const QString& zeile) {
+    Sitzung.StrHolderFehler.append(zeile);
+    ++Sitzung.Fehlerzahl;
+    Sitzung.FehlerErfasst = true;
+    m_ansicht.setzeFehlerzahl(Sitzung.Fehlerzahl);
+}
+
+void TLernTrainer::LoesungAnzeigenImageClick() {
+    if (AdminModusAktiv) {
+        information(QStringLiteral("Im Administrator-Modus wurde diese Funktion deaktiviert."));
+        return;
+    }
+    if (Sitzung.PruefungLaeuft)
+        return;
+    if (!Lektion.LektionGeladen()) {
+        keineLektion();
+        return;
+    }
+    KlangSpielen(4);
+    m_ansicht.loesungZeigen(Sitzung.Frage, Sitzung.Antwort, Optionen.Lesemodus);
+    m_ansicht.setzeAntwortText(QStringLiteral("Lösung wurde angezeigt!"));
+    pruefen();
+}
+
+void TLernTrainer::EingabePruefen() {
+    if (BereitsBearbeitet())
+        return;
+    if (!Lektion.LektionGeladen())
+        return;
+    if (!Optionen.SofortPruefen || Sitzung.PruefungLaeuft)
+        return;
+    const QString text = m_ansicht.antwortText();
+    if (text == QStringView(Sitzung.Antwort).left(text.size())) {
+        m_ansicht.setzeAntwortFarbe(TAntwortFarbe::InfoHintergrund);
+        return;
+    }
+    m_ansicht.setzeAntwortFarbe(TAntwortFarbe::Rot);
+    if (!Sitzung.FehlerErfasst)
+        fehlerErfassen(Sitzung.Zeile);
+}
+
+void TLernTrainer::lektionBeenden() {
+    const qint64 anzahl = Lektion.StrHolderLektion.size();
+    information(TAuswertung::zusammenfassung(anzahl, Sitzung.Fehlerzahl));
+    const QString datum =
+        TAuswertung::datumText(m_plattform.uhr.jetzt(), m_plattform.uhr.gebietsschema());
+    LogStrHolder.append(TAuswertung::abschlussEintrag(BenutzerName, datum, Lektion.Protokollname,
+                                                      Sitzung.Fehlerzahl));
+    Auswerten();
+    Sitzung.Beendet = true;
+}
+
+void TLernTrainer::Auswerten() {
+    m_ansicht.zeigeErfolg(true);
+    const qint64 anzahl = Lektion.StrHolderLektion.size();
+    m_ansicht.setzeErfolg(anzahl, anzahl - Sitzung.Fehlerzahl);
+    const auto& band = TAuswertung::band(TAuswertung::erfolgsquote(anzahl, Sitzung.Fehlerzahl));
+    KlangSpielen(band.klang);
+    m_ansicht.urteilZeigen(band.text.text(Optionen.AnredeIndex()));
+}
+
+void TLernTrainer::AuswertungClick() {
+    const QString pfad = DatenVerzeichnis + QStringLiteral("auswertung.txt");
+    if (!TStrHolder::speichern(pfad, LogStrHolder)) {
+        m_plattform.meldungen.meldung(
+            TMeldungsArt::Fehler, anwendungsTitel(),
+            QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad));
+        return;
+    }
+    m_plattform.shell.textBearbeiten(pfad);
+}
+
+void TLernTrainer::Auswertungzurcksetzten1Click() {
+    if (m_plattform.meldungen.frage(
+            TFrageArt::JaNein, QStringLiteral("Bestätigung"),
+            QStringLiteral("Soll die Auswertungs wirklich gelöscht werden ?")))
+        LogStrHolder.clear();
+}
+
+void TLernTrainer::AntwortEditEnter() { m_ansicht.setzeAntwortFarbe(TAntwortFarbe::InfoHintergrund); }
+
+void TLernTrainer::AntwortEditExit() { m_ansicht.setzeAntwortFarbe(TAntwortFarbe::Weiss); }
+
+void TLernTrainer::AntwortEditMouseDown() {
+    m_ansicht.setzeAntwortFarbe(TAntwortFarbe::InfoHintergrund);
+}
+
+void TLernTrainer::AntwortEditKeyDown(int taste, Qt::KeyboardModifiers modifikatoren) {
+    const Qt::KeyboardModifiers relevant =
+        modifikatoren & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier |
+                         Qt::MetaModifier);
+    if (relevant == Qt::AltModifier || relevant == Qt::ControlModifier)
+        return;
+    const bool enter = taste == Qt::Key_Return || taste == Qt::Key_Enter;
+    if (!enter)
+        KlangSpielen(0);
+    if (Sitzung.Beendet)
+        return;
+    if (enter)
+        PruefBtnClick();
+    else
+        m_ansicht.setzeAntwortFarbe(TAntwortFarbe::InfoHintergrund);
+}
+
+void TLernTrainer::AntwortEditKeyUp() {
+    if (!Sitzung.Beendet)
+        EingabePruefen();
+}
+
+void TLernTrainer::AntwortbeiderEingabeprfen1Click() {
+    Optionen.SofortPruefen = !Optionen.SofortPruefen;
+}
+
+void TLernTrainer::AnredemitDU1Click() {
+    Optionen.AnredeDu = !Optionen.AnredeDu;
+    const int anrede = Optionen.AnredeIndex();
+    m_ansicht.setzeZeichenfeldHinweise(kZeichenfeldHinweis.text(anrede));
+    m_ansicht.setzeInfoText(kBeantworten.text(anrede));
+    m_ansicht.setzeLesemodusText(kLesemodusAufgabe.text(anrede));
+}

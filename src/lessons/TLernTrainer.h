@@ -1,0 +1,75 @@
+#pragma once
+
+#include "lessons/ITrainerAnsicht.h"
+#include "lessons/TLektion.h"
+#include "lessons/TLernSitzung.h"
+#include "lessons/TOptionen.h"
+#include "shell/TPlattform.h"
+
+#include <QString>
+#include <QStringList>
+
+// The practice loop without widgets: loading, presenting, checking, the live check, the
+// solution display, the end of the lesson and the evaluation log. The handlers carry the names
+// of the window events that call them.
+class TLernTrainer {
+public:
+    TLernTrainer(ITrainerAnsicht& ansicht, TPlattform plattform);
+
+    // Run-wide values (set at start-up).
+    QString DatenVerzeichnis;
+    QString LektionsVerzeichnis;
+    QString BenutzerName = QStringLiteral("unbekannt");
+    bool AdminModusAktiv = false;
+
+    TLektion Lektion;
+    TLernSitzung Sitzung;
+    TOptionen Optionen;
+    QStringList LogStrHolder;
+    QStringList StrHolderHistory;
+
+    static QString anwendungsTitel();
+
+    void LektionladenClick();
+    void LektionEinlesen(const QString& pfad, bool inHistorie);
+    void NaechsteAufgabeBtnClick();
+    void PruefBtnClick();
+    void LoesungAnzeigenImageClick();
+    void EingabePruefen();
+    bool BereitsBearbeitet();
+    void KlangSpielen(int nummer);
+    void FehlerResetClick();
+
+    void AuswertungClick();
+    void Auswertungzurcksetzten1Click();
+
+    void AntwortEditEnter();
+    void AntwortEditExit();
+    void AntwortEditMouseDown();
+    void AntwortEditKeyDown(int taste, Qt::KeyboardModifiers modifikatoren);
+    void AntwortEditKeyUp();
+
+    void AntwortbeiderEingabeprfen1Click();
+    void AnredemitDU1Click();
+
+    void HistorieBeschriften();
+
+    // Bumped by every presentation; a check compares it across its flash.
+    quint64 vorlageNummer() const { return m_vorlage; }
+
+private:
+    void naechsteAufgabe();
+    void AufgabeZeigen(qsizetype index);
+    void pruefen();
+    void AntwortMarkieren(TAntwortFarbe farbe, int klang);
+    void fehlerErfassen(const QString& zeile);
+    void lektionBeenden();
+    void Auswerten();
+    void historieVerschieben(const QString& pfad);
+    void keineLektion();
+    void information(const QString& text);
+
+    ITrainerAnsicht& m_ansicht;
+    TPlattform m_plattform;
+    quint64 m_vorlage = 0;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+// The option toggles of the main window's menus. The window keeps its check marks equal to
+// these values; the practice reads them when it acts.
+struct TOptionen {
+    bool Ton = true;
+    bool PopupHilfe = true;
+    bool FelderDrehen = false;
+    bool SofortPruefen = false;
+    bool AnredeDu = false;
+    bool OhneFarbeDrucken = true;
+    bool Lesemodus = false;
+    bool Vertauschen = false; // never stored
+
+    int AnredeIndex() const { return AnredeDu ? 1 : 0; }
+};

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "lessons/ITrainerAnsicht.h"
+#include "lessons/TLernTrainer.h"
+#include "shell/TPlattform.h"
+
+#include <QList>
+#include <QWidget>
+
+class IModalDialoge;
+class TDigitalZaehler;
+class TErfolgsBalken;
+class TZeichenfeld;
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolButton;
+
+// The main window: toolbar with its five menus, the trainer page and the status bar. It shows
+// what TLernTrainer tells it and forwards every user event to it.
+class TForm1 : public QWidget, public ITrainerAnsicht {
+    Q_OBJECT
+public:
+    TForm1(TPlattform plattform, IModalDialoge& dialoge, QWidget* eltern = nullptr);
+    ~TForm1() override;
+
+    TLernTrainer& trainer() { return m_trainer; }
+    QAction* aktion(const QString& name) const;
+
+    // ITrainerAnsicht
+    QString antwortText() const override;
+    void setzeAntwortText(const QString& text) override;
+    void antwortFokusUndLeeren() override;
+    void antwortAllesMarkieren() override;
+    void setzeAntwortFarbe(TAntwortFarbe farbe) override;
+    void setzeAufgabenTitel(const QString& titel) override;
+    void setzeFrage(const QString& frage) override;
+    void setzeVorschlaege(const QString& vorschlag1, const QString& vorschlag2) override;
+    void setzeFehlerzahl(qint64 fehlerzahl) override;
+    void setzeLektionsUeberschrift(const QString& name) override;
+    void setzeLektionsHinweis(const QString& pfad) override;
+    void setzeZahlDerAufgaben(const QString& text) override;
+    void setzeInfoText(const QString& text) override;
+    void setzeHistorienTitel(int nummer, const QString& titel) override;
+    void zeigeErfolg(bool erfolg) override;
+    void setzeErfolg(qint64 maximum, qint64 wert) override;
+    void loesungZeigen(const QString& frage, const QString& antwort, bool lesemodus) override;
+    void urteilZeigen(const QString& text) override;
+    void setzeZeichenfeldHinweise(const QString& hinweis) override;
+    void setzeLesemodusText(const QString& text) override;
+    void zeichenfelderDrehen(int bereich) override;
+
+    static QColor antwortFarbe(TAntwortFarbe farbe);
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
+
+private:
+    void erzeugeWerkzeugleiste();
+    void erzeugeMenues();
+    void erzeugeTrainerSeite();
+    void erzeugeZeichenfelder();
+    void erzeugeStatusleiste();
+    QAction* neueAktion(QMenu* menu, const char* name, const QString& text, const QString& hinweis);
+    void optionenAnzeigen();
+    void verbinden();
+
+    void btn6Click();
+    void Ton1Click();
+    void PopupHilfeanzeigen1Click();
+    void KeineFarbeimAusdruck1Click();
+    void AntwortbeiderEingabeprfen1Click();
+    void AnredemitDU1Click();
+    void FormKeyDown(int taste);
+
+    TPlattform m_plattform;
+    IModalDialoge& m_dialoge;
+    TLernTrainer m_trainer;
+
+    QWidget* FormPanel1 = nullptr;
+    QFrame* toppanel = nullptr;
+    QList<QToolButton*> m_knoepfe;
+    QMenu* LektionenPopup = nullptr;
+    QMenu* FehlerPopUp = nullptr;
+    QMenu* ArbeitsblattPopup = nullptr;
+    QMenu* EinstellungPopupMenu = nullptr;
+    QMenu* HilfePopup = nullptr;
+    QList<QAction*> m_historie;
+
+    QLabel* Lektionsueberschrift = nullptr;
+    QLabel* ZahlDerAufgaben = nullptr;
+    QPushButton* NaechsteAufgabeBtn = nullptr;
+    QPushButton* PruefBtn = nullptr;
+    TDigitalZaehler* DigitalZaehler = nullptr;
+    QLabel* LoesungAnzeigenImage = nullptr;
+    QLabel* ErfolgsLabel = nullptr;
+    QLabel* BenutzerLabel = nullptr;
+    TErfolgsBalken* ErfolgsBalken = nullptr;
+    QFrame* Shape2 = nullptr;
+    QLabel* BenutzerNameLabel = nullptr;
+    QLabel* AktuelleInfoLabel = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* FrageLabel = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QLineEdit* AntwortEdit = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QGroupBox* GroupBox4 = nullptr;
+    QLabel* Vorschlag1label = nullptr;
+    QLabel* Vorschlag2label = nullptr;
+    QLabel* Lesetextlabel = nullptr;
+    QLabel* Lesemodusaufgabelabel = nullptr;
+    QList<TZeichenfeld*> m_zeichenfelder;
+    QFrame* RzStatusBar2 = nullptr;
+    QList<QLabel*> m_statusfelder;
+};

@@ -1,0 +1,143 @@
+#include "shell/ui/TQtMeldungen.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+bool istMuster(const QString& name) {
+    return name.contains(u'*') || name.contains(u'?');
+}
+
+} // namespace
+
+TQtMeldungen::TQtMeldungen(QWidget* eltern) : eltern_(eltern) {}
+
+void TQtMeldungen::meldung(TMeldungsArt art, const QString& titel, const QString& text) {
+    QMessageBox::Icon symbol = QMessageBox::Information;
+    if (art == TMeldungsArt::Warnung)
+        symbol = QMessageBox::Warning;
+    else if (art == TMeldungsArt::Fehler)
+        symbol = QMessageBox::Critical;
+    QMessageBox box(symbol, titel, text, QMessageBox::NoButton, eltern_);
+    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}
+
+bool TQtMeldungen::frage(TFrageArt art, const QString& titel, const QString& text) {
+    const bool jaNein = art == TFrageArt::JaNein;
+    QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::NoButton, eltern_);
+    QPushButton* ja =
+        box.addButton(jaNein ? QStringLiteral("Ja") : QStringLiteral("OK"), QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(jaNein ? QStringLiteral("Nein") : QStringLiteral("Abbrechen"),
+                                      QMessageBox::NoRole);
+    box.setDefaultButton(ja);
+    // Escape and the close button count as the negative answer.
+    box.setEscapeButton(nein);
+    box.exec();
+    return box.clickedButton() == ja;
+}
+
+bool TQtMeldungen::texteingabe(const QString& titel, const QString& aufforderung, QString& wert) {
+    QInputDialog dialog(eltern_);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(titel);
+    dialog.setLabelText(aufforderung);
+    dialog.setTextValue(wert);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    wert = dialog.textValue();
+    return true;
+}
+
+QString TQtMeldungen::dateiOeffnen(const TDateiDialog& dialog) {
+    return dateiDialog(dialog, false);
+}
+
+QString TQtMeldungen::dateiSpeichern(const TDateiDialog& dialog) {
+    return dateiDialog(dialog, true);
+}
+
+QString TQtMeldungen::ordnerWaehlen(const QString& titel, const QString& start) {
+    return QFileDialog::getExistingDirectory(eltern_, titel, start);
+}
+
+QStringList TQtMeldungen::namensfilter(const QString& filter) {
+    QStringList ergebnis;
+    const QStringList teile = filter.split(u'|');
+    for (qsizetype i = 0; i < teile.size(); i += 2) {
+        const QString beschreibung = teile[i].trimmed();
+        if (i + 1 >= teile.size()) {
+            if (!beschreibung.isEmpty())
+                ergebnis.append(beschreibung);
+            break;
+        }
+        // Qt separates patterns by blanks, not semicolons; "*.*" means every file here.
+        QStringList muster = teile[i + 1].split(u';', Qt::SkipEmptyParts);
+        for (QString& m : muster) {
+            m = m.trimmed();
+            if (m == QStringLiteral("*.*"))
+                m = QStringLiteral("*");
+        }
+        muster.removeAll(QString());
+        if (muster.isEmpty())
+            muster.append(QStringLiteral("*"));
+        const QString liste = muster.join(u' ');
+        // Qt takes the patterns from the trailing parentheses, so they must be the real ones.
+        const qsizetype klammer = beschreibung.lastIndexOf(u'(');
+        QString name;
+        if (klammer >= 0 && beschreibung.endsWith(u')')) {
+            QString angezeigt = beschreibung.mid(klammer + 1, beschreibung.size() - klammer - 2);
+            angezeigt.replace(u';', u' ');
+            angezeigt = angezeigt.simplified();
+            angezeigt.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+            if (angezeigt == liste)
+                name = beschreibung.left(klammer) + u'(' + liste + u')';
+        }
+        if (name.isEmpty())
+            name =
+                beschreibung.isEmpty() ? liste : beschreibung + QStringLiteral(" (") + liste + u')';
+        ergebnis.append(name);
+    }
+    return ergebnis;
+}
+
+QString TQtMeldungen::endung(const QString& standardEndung) {
+    QString e = standardEndung.trimmed();
+    if (e.startsWith(QStringLiteral("*.")))
+        e = e.mid(2);
+    else if (e.startsWith(u'.'))
+        e = e.mid(1);
+    return istMuster(e) ? QString() : e;
+}
+
+QString TQtMeldungen::dateiDialog(const TDateiDialog& dialog, bool speichern) {
+    QFileDialog fenster(eltern_);
+    // Left unset, the dialog shows its own title for opening or saving.
+    if (!dialog.titel.isEmpty())
+        fenster.setWindowTitle(dialog.titel);
+    fenster.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    fenster.setFileMode(speichern ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The callers ask themselves before replacing a file.
+    if (speichern)
+        fenster.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!dialog.verzeichnis.isEmpty())
+        fenster.setDirectory(dialog.verzeichnis);
+    const QStringList filter = namensfilter(dialog.filter);
+    if (!filter.isEmpty())
+        fenster.setNameFilters(filter);
+    const QString endungOhneStern = endung(dialog.standardEndung);
+    if (!endungOhneStern.isEmpty())
+        fenster.setDefaultSuffix(endungOhneStern);
+    if (!dialog.vorgabeName.isEmpty() && !istMuster(dialog.vorgabeName))
+        fenster.selectFile(dialog.vorgabeName);
+    if (fenster.exec() != QDialog::Accepted)
+        return QString();
+    return fenster.selectedFiles().value(0);
+}

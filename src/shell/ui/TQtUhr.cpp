@@ -1,0 +1,9 @@
+#include "shell/ui/TQtUhr.h"
+
+QDateTime TQtUhr::jetzt() {
+    return QDateTime::currentDateTime();
+}
+
+QLocale TQtUhr::gebietsschema() {
+    return QLocale::system();
+}

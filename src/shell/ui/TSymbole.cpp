@@ -1,0 +1,285 @@
+#include "shell/ui/TSymbole.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <numbers>
+
+namespace {
+
+using TZeichner = std::function<void(QPainter&)>;
+
+// Draws in a fixed design grid of einheit x einheit units, scaled to the requested size.
+QPixmap zeichne(int groesse, qreal einheit, const TZeichner& zeichner) {
+    groesse = std::max(groesse, 1);
+    QPixmap bild(groesse, groesse);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(groesse / einheit, groesse / einheit);
+    zeichner(p);
+    return bild;
+}
+
+QIcon symbol(std::initializer_list<int> groessen, qreal einheit, const TZeichner& zeichner) {
+    QIcon ergebnis;
+    for (int g : groessen)
+        ergebnis.addPixmap(zeichne(g, einheit, zeichner));
+    return ergebnis;
+}
+
+QPen stift(const QColor& farbe, qreal breite) {
+    return QPen(farbe, breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+// A sheet of paper with ruled lines; the grid is 24 units.
+void blatt(QPainter& p, const QRectF& r, int zeilen) {
+    p.setPen(stift(QColor(110, 110, 110), 1.0));
+    p.setBrush(Qt::white);
+    p.drawRect(r);
+    p.setPen(stift(QColor(150, 170, 210), 1.0));
+    for (int i = 0; i < zeilen; ++i) {
+        const qreal y = r.top() + 4 + i * 3;
+        if (y > r.bottom() - 2)
+            break;
+        p.drawLine(QPointF(r.left() + 2.5, y), QPointF(r.right() - 2.5, y));
+    }
+}
+
+void lektionen(QPainter& p) {
+    blatt(p, QRectF(7.5, 2.5, 13, 16), 0);
+    blatt(p, QRectF(5.5, 4.0, 13, 16), 0);
+    blatt(p, QRectF(3.5, 5.5, 13, 16), 5);
+}
+
+void kontrolle(QPainter& p) {
+    blatt(p, QRectF(4.5, 2.5, 14, 19), 6);
+    QPainterPath haken;
+    haken.moveTo(7, 12.5);
+    haken.lineTo(11, 17);
+    haken.lineTo(20.5, 5);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(stift(QColor(210, 20, 20), 3.0));
+    p.drawPath(haken);
+}
+
+void drucker(QPainter& p) {
+    // Paper in the feed.
+    p.setPen(stift(QColor(110, 110, 110), 1.0));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(6.5, 2.5, 11, 8));
+    // Body.
+    QLinearGradient koerper(0, 9, 0, 19);
+    koerper.setColorAt(0, QColor(200, 200, 205));
+    koerper.setColorAt(1, QColor(120, 120, 130));
+    p.setPen(stift(QColor(60, 60, 70), 1.0));
+    p.setBrush(koerper);
+    p.drawRoundedRect(QRectF(2.5, 9.5, 19, 9), 2, 2);
+    // Status light.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 200, 40));
+    p.drawEllipse(QPointF(18.5, 12.5), 1.2, 1.2);
+    // Printed sheet coming out.
+    p.setPen(stift(QColor(110, 110, 110), 1.0));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(6.5, 15.5, 11, 6));
+    p.setPen(stift(QColor(40, 40, 40), 1.0));
+    p.drawLine(QPointF(8.5, 18), QPointF(15.5, 18));
+    p.drawLine(QPointF(8.5, 20), QPointF(13, 20));
+}
+
+void zahnrad(QPainter& p) {
+    const QPointF mitte(12, 12);
+    QPainterPath rad;
+    rad.addEllipse(mitte, 7, 7);
+    QPainterPath zahn;
+    zahn.addRoundedRect(QRectF(-2.2, -10.5, 4.4, 6), 1, 1);
+    for (int i = 0; i < 8; ++i) {
+        QTransform t;
+        t.translate(mitte.x(), mitte.y());
+        t.rotate(i * 45.0);
+        rad = rad.united(t.map(zahn));
+    }
+    QPainterPath loch;
+    loch.addEllipse(mitte, 3, 3);
+    rad = rad.subtracted(loch);
+    QRadialGradient metall(QPointF(9, 9), 14);
+    metall.setColorAt(0, QColor(220, 225, 235));
+    metall.setColorAt(1, QColor(110, 120, 140));
+    p.setPen(stift(QColor(60, 65, 80), 1.0));
+    p.setBrush(metall);
+    p.drawPath(rad);
+}
+
+void hilfe(QPainter& p) {
+    QRadialGradient kugel(QPointF(9, 8), 14);
+    kugel.setColorAt(0, QColor(110, 160, 255));
+    kugel.setColorAt(1, QColor(20, 60, 190));
+    p.setPen(stift(QColor(15, 40, 130), 1.0));
+    p.setBrush(kugel);
+    p.drawEllipse(QPointF(12, 12), 10.5, 10.5);
+    // Question mark as strokes, so it does not depend on installed fonts.
+    QPainterPath bogen;
+    bogen.moveTo(8.6, 9.2);
+    bogen.cubicTo(8.6, 5.2, 15.6, 5.2, 15.6, 9.0);
+    bogen.cubicTo(15.6, 11.6, 12, 11.8, 12, 14.6);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(stift(Qt::white, 2.6));
+    p.drawPath(bogen);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(12, 18.2), 1.6, 1.6);
+}
+
+void beenden(QPainter& p) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(stift(QColor(200, 20, 20), 3.0));
+    // Ring open at the top, with the bar through the gap.
+    p.drawArc(QRectF(4, 4.5, 16, 16), 120 * 16, 300 * 16);
+    p.drawLine(QPointF(12, 2.5), QPointF(12, 11.5));
+}
+
+} // namespace
+
+QPixmap TSymbole::info(int groesse) {
+    return zeichne(groesse, 32, [](QPainter& p) {
+        QPainterPath blase;
+        blase.addRoundedRect(QRectF(2.5, 2.5, 27, 21), 6, 6);
+        QPainterPath spitze;
+        spitze.moveTo(8, 21);
+        spitze.lineTo(6, 29.5);
+        spitze.lineTo(15, 21);
+        spitze.closeSubpath();
+        blase = blase.united(spitze);
+        QLinearGradient grau(0, 2, 0, 30);
+        grau.setColorAt(0, QColor(245, 245, 245));
+        grau.setColorAt(1, QColor(205, 205, 210));
+        p.setPen(stift(QColor(130, 130, 140), 1.0));
+        p.setBrush(grau);
+        p.drawPath(blase);
+
+        const QColor blau(20, 70, 200);
+        p.setPen(Qt::NoPen);
+        p.setBrush(blau);
+        p.drawEllipse(QPointF(16, 7.8), 2.2, 2.2);
+        QPainterPath stamm;
+        stamm.moveTo(13, 11);
+        stamm.lineTo(17.8, 11);
+        stamm.lineTo(17.8, 18.5);
+        stamm.lineTo(19.5, 18.5);
+        stamm.lineTo(19.5, 20.5);
+        stamm.lineTo(12.5, 20.5);
+        stamm.lineTo(12.5, 18.5);
+        stamm.lineTo(14.2, 18.5);
+        stamm.lineTo(14.2, 13);
+        stamm.lineTo(13, 13);
+        stamm.closeSubpath();
+        p.drawPath(stamm);
+    });
+}
+
+QPixmap TSymbole::loesung(int groesse) {
+    return zeichne(groesse, 32, [](QPainter& p) {
+        // Rays.
+        p.setPen(stift(QColor(255, 190, 0), 1.6));
+        const QPointF mitte(16, 12);
+        for (int i = 0; i < 7; ++i) {
+            const qreal winkel = (180.0 + 30.0 * i) * std::numbers::pi / 180.0;
+            const QPointF richtung(std::cos(winkel), std::sin(winkel));
+            p.drawLine(mitte + richtung * 10.5, mitte + richtung * 13.5);
+        }
+        // Glass.
+        QPainterPath glas;
+        glas.moveTo(12.5, 22);
+        glas.cubicTo(12.5, 18, 8, 16.5, 8, 12);
+        glas.arcTo(QRectF(8, 4, 16, 16), 180, -180);
+        glas.cubicTo(24, 16.5, 19.5, 18, 19.5, 22);
+        glas.closeSubpath();
+        QRadialGradient licht(QPointF(13.5, 9.5), 12);
+        licht.setColorAt(0, QColor(255, 255, 210));
+        licht.setColorAt(0.5, QColor(255, 235, 60));
+        licht.setColorAt(1, QColor(235, 170, 0));
+        p.setPen(stift(QColor(170, 120, 0), 1.0));
+        p.setBrush(licht);
+        p.drawPath(glas);
+        // Screw base.
+        QLinearGradient metall(12, 0, 20, 0);
+        metall.setColorAt(0, QColor(120, 120, 130));
+        metall.setColorAt(0.5, QColor(220, 220, 225));
+        metall.setColorAt(1, QColor(110, 110, 120));
+        p.setPen(stift(QColor(70, 70, 80), 0.8));
+        p.setBrush(metall);
+        p.drawRoundedRect(QRectF(12.5, 22, 7, 6), 1, 1);
+        p.drawLine(QPointF(12.5, 24), QPointF(19.5, 24));
+        p.drawLine(QPointF(12.5, 26), QPointF(19.5, 26));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(70, 70, 80));
+        p.drawRoundedRect(QRectF(14, 28, 4, 2), 1, 1);
+    });
+}
+
+QIcon TSymbole::werkzeug(int nummer) {
+    TZeichner zeichner;
+    switch (nummer) {
+    case 1:
+        zeichner = lektionen;
+        break;
+    case 2:
+        zeichner = kontrolle;
+        break;
+    case 3:
+        zeichner = drucker;
+        break;
+    case 4:
+        zeichner = zahnrad;
+        break;
+    case 5:
+        zeichner = hilfe;
+        break;
+    case 6:
+        zeichner = beenden;
+        break;
+    default:
+        return QIcon();
+    }
+    return symbol({24, 48}, 24, zeichner);
+}
+
+QIcon TSymbole::programm() {
+    return symbol({16, 24, 32, 48, 64, 128}, 64, [](QPainter& p) {
+        // Wooden frame.
+        p.setPen(stift(QColor(90, 50, 20), 2));
+        p.setBrush(QColor(160, 100, 45));
+        p.drawRoundedRect(QRectF(3, 7, 58, 46), 4, 4);
+        // Board.
+        QLinearGradient tafel(0, 11, 0, 49);
+        tafel.setColorAt(0, QColor(40, 100, 60));
+        tafel.setColorAt(1, QColor(20, 70, 40));
+        p.setPen(Qt::NoPen);
+        p.setBrush(tafel);
+        p.drawRect(QRectF(8, 12, 48, 36));
+        // Legs.
+        p.setPen(stift(QColor(90, 50, 20), 4));
+        p.drawLine(QPointF(14, 54), QPointF(10, 61));
+        p.drawLine(QPointF(50, 54), QPointF(54, 61));
+        // Chalk writing.
+        QFont schrift(QStringLiteral("Sans Serif"));
+        schrift.setPixelSize(19);
+        schrift.setBold(true);
+        p.setFont(schrift);
+        p.setPen(QColor(245, 245, 235));
+        p.drawText(QRectF(8, 12, 48, 36), Qt::AlignCenter, QStringLiteral("A b c"));
+        // Chalk stick on the ledge.
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(40, 49, 9, 2.5), 1, 1);
+    });
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// Pictures drawn at run time, so the program ships no image files.
+class TSymbole {
+public:
+    // A blue "i" in a light grey speech bubble.
+    static QPixmap info(int groesse = 32);
+    // A light bulb: click it to see the solution.
+    static QPixmap loesung(int groesse = 32);
+    // Toolbar buttons, 24x24: 1 lessons, 2 check, 3 print, 4 settings, 5 help, 6 exit.
+    // Any other number gives a null icon.
+    static QIcon werkzeug(int nummer);
+    // Blackboard with "A b c".
+    static QIcon programm();
+};

@@ -1,0 +1,43 @@
+#include "tiles/ui/TZeichenfeld.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TZeichenfeld::TZeichenfeld(int nummer, QWidget* eltern) : QWidget(eltern), m_nummer(nummer) {
+    setObjectName(QStringLiteral("RzLabel%1").arg(nummer));
+    resize(32, 32);
+}
+
+void TZeichenfeld::setzeText(const QString& text) {
+    m_text = text;
+    update();
+}
+
+void TZeichenfeld::setzeWinkel(int winkel) {
+    m_winkel = ((winkel % 360) + 360) % 360;
+    update();
+}
+
+void TZeichenfeld::setzeHintergrund(const QColor& farbe) {
+    m_hintergrund = farbe;
+    update();
+}
+
+void TZeichenfeld::paintEvent(QPaintEvent*) {
+    QPainter maler(this);
+    maler.fillRect(rect(), m_hintergrund);
+    maler.setPen(Qt::black);
+    maler.drawRect(rect().adjusted(0, 0, -1, -1));
+    maler.setRenderHint(QPainter::TextAntialiasing);
+    maler.setFont(font());
+    maler.setPen(palette().color(QPalette::WindowText));
+    maler.translate(width() / 2.0, height() / 2.0);
+    maler.rotate(-m_winkel); // counter-clockwise
+    const QRectF feld(-width() / 2.0, -height() / 2.0, width(), height());
+    maler.drawText(feld, Qt::AlignCenter, m_text);
+}
+
+void TZeichenfeld::mouseReleaseEvent(QMouseEvent* ereignis) {
+    if (ereignis->button() == Qt::LeftButton && rect().contains(ereignis->position().toPoint()))
+        emit geklickt(this);
+}

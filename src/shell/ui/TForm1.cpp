@@ -87,8 +87,6 @@ void TForm1::verbinden() {
     connect(NaechsteAufgabeBtn, &QPushButton::clicked, this,
             [this] { m_trainer.NaechsteAufgabeBtnClick(); });
     connect(PruefBtn, &QPushButton::clicked, this, [this] { m_trainer.PruefBtnClick(); });
-    LoesungAnzeigenImage->installEventFilter(this);
-    AntwortEdit->installEventFilter(this);
 }
 
 // The check marks are the options: a click has already inverted the mark.

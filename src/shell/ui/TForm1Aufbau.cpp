@@ -354,6 +354,8 @@ void TForm1::erzeugeZeichenfelder() {
             feld->setzeText(QString(QChar(70 + n)));
         else if (n <= 78)
             feld->setzeText(QString(QChar(kFest[n - 53])));
+        else
+            feld->setzeText(QStringLiteral("?")); // no key map assigned yet
         feld->setToolTip(QStringLiteral("Wählen Sie mit der Maus das nächste benötigte Zeichen der Lösung."));
         m_zeichenfelder.append(feld);
     }

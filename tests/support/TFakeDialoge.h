@@ -1,0 +1,32 @@
+#pragma once
+
+#include "shell/ui/IModalDialoge.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QList>
+#include <QMap>
+#include <QRect>
+#include <functional>
+
+// Instead of running a modal loop, notes which window was shown with which label texts.
+class TFakeDialoge : public IModalDialoge {
+public:
+    struct TFenster {
+        QString name;
+        QString titel;
+        QMap<QString, QString> texte; // label objectName -> text
+        QRect rahmen;
+    };
+    int ausfuehren(QDialog& dialog) override {
+        TFenster f{dialog.objectName(), dialog.windowTitle(), {}, dialog.frameGeometry()};
+        for (QLabel* l : dialog.findChildren<QLabel*>())
+            f.texte.insert(l->objectName(), l->text());
+        gezeigt.append(f);
+        if (waehrend)
+            waehrend(dialog);
+        return QDialog::Accepted;
+    }
+    QList<TFenster> gezeigt;
+    std::function<void(QDialog&)> waehrend;
+};

@@ -18,13 +18,15 @@
 namespace {
 
 QByteArray lektionErzeugen(int zeilen) {
-    const QStringList woerter = {QStringLiteral("Bär"), QStringLiteral("Größe"), QStringLiteral("Übung"),
-                                 QStringLiteral("Straße"), QStringLiteral("Käse"), QStringLiteral("Löwe"),
-                                 QStringLiteral("Haus"), QStringLiteral("Baum")};
+    const QStringList woerter = {QStringLiteral("Bär"),   QStringLiteral("Größe"),
+                                 QStringLiteral("Übung"), QStringLiteral("Straße"),
+                                 QStringLiteral("Käse"),  QStringLiteral("Löwe"),
+                                 QStringLiteral("Haus"),  QStringLiteral("Baum")};
     QByteArray bytes;
     for (int i = 0; i < zeilen; ++i) {
-        const QString zeile = woerter.at(i % 8) + QString::number(i) + QStringLiteral(";Frage nach ") +
-                              woerter.at((i / 8) % 8) + QStringLiteral(" Nr. ") + QString::number(i);
+        const QString zeile = woerter.at(i % 8) + QString::number(i) +
+                              QStringLiteral(";Frage nach ") + woerter.at((i / 8) % 8) +
+                              QStringLiteral(" Nr. ") + QString::number(i);
         bytes += TAnsiCodec::kodieren(zeile) + "\r\n";
     }
     return bytes;

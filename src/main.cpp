@@ -1,3 +1,4 @@
+#include "lessons/TStrHolder.h"
 #include "shell/ui/TForm1.h"
 #include "shell/ui/TQtKlang.h"
 #include "shell/ui/TQtMeldungen.h"
@@ -24,6 +25,13 @@ int main(int argc, char* argv[]) {
 
     TForm1 fenster({meldungen, klang, warten, shell, uhr, zufall}, dialoge);
     meldungen.setzeEltern(&fenster);
+    // Single-user layout: data and lessons live beside the program.
+    const QString programmVerzeichnis = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    fenster.trainer().DatenVerzeichnis = programmVerzeichnis;
+    fenster.trainer().LektionsVerzeichnis = programmVerzeichnis;
+    QStringList protokoll;
+    if (TStrHolder::laden(programmVerzeichnis + QStringLiteral("auswertung.txt"), protokoll))
+        fenster.trainer().LogStrHolder = protokoll;
     fenster.show();
     return anwendung.exec();
 }

@@ -33,7 +33,9 @@ int TAnsiCodec::byteFuer(QChar zeichen) {
     return -1;
 }
 
-bool TAnsiCodec::darstellbar(QChar zeichen) { return byteFuer(zeichen) >= 0; }
+bool TAnsiCodec::darstellbar(QChar zeichen) {
+    return byteFuer(zeichen) >= 0;
+}
 
 bool TAnsiCodec::darstellbar(const QString& text) {
     for (QChar c : text) {

@@ -64,8 +64,9 @@ const TAuswertung::TBand& TAuswertung::band(int erfolgsquote) {
 }
 
 QString TAuswertung::zusammenfassung(qint64 anzahl, qint64 fehler) {
-    return QString::number(anzahl) + QStringLiteral(" Aufgaben: ") + QStringLiteral("Davon wurden ") +
-           QString::number(fehler) + QStringLiteral(" fehlerhaft beantwortet");
+    return QString::number(anzahl) + QStringLiteral(" Aufgaben: ") +
+           QStringLiteral("Davon wurden ") + QString::number(fehler) +
+           QStringLiteral(" fehlerhaft beantwortet");
 }
 
 QString TAuswertung::datumText(const QDateTime& zeitpunkt, const QLocale& gebiet) {
@@ -88,6 +89,6 @@ QStringList TAuswertung::abschlussEintrag(const QString& benutzer, const QString
 
 QStringList TAuswertung::neuGeladenEintrag(const QString& benutzer, const QString& datum,
                                            const QString& lektion) {
-    return {QString(19, QLatin1Char(' ')), kBenutzer + benutzer, kDatum + datum,
-            kLektion + lektion, QStringLiteral("Status           : Lektion neu geladen")};
+    return {QString(19, QLatin1Char(' ')), kBenutzer + benutzer, kDatum + datum, kLektion + lektion,
+            QStringLiteral("Status           : Lektion neu geladen")};
 }

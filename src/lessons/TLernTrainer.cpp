@@ -31,7 +31,9 @@ const QString kHistorienBlanks = QStringLiteral("   ");
 TLernTrainer::TLernTrainer(ITrainerAnsicht& ansicht, TPlattform plattform)
     : StrHolderHistory(5, kHistorienLuecke), m_ansicht(ansicht), m_plattform(plattform) {}
 
-QString TLernTrainer::anwendungsTitel() { return QStringLiteral("DRILLA V3.5b "); }
+QString TLernTrainer::anwendungsTitel() {
+    return QStringLiteral("DRILLA V3.5b ");
+}
 
 void TLernTrainer::information(const QString& text) {
     m_plattform.meldungen.meldung(TMeldungsArt::Information, QStringLiteral("Information"), text);
@@ -161,10 +163,10 @@ void TLernTrainer::AufgabeZeigen(qsizetype index) {
         m_ansicht.zeichenfelderDrehen(360);
     Sitzung.Beantwortet = false;
     const QStringList& rest = Lektion.StrHolderLektionRest;
-    const QString titel = rest.size() == 1 ? QStringLiteral(" letzte  Aufgabe ")
-                                           : QStringLiteral(" noch ") +
-                                                 QString::number(rest.size() - 1) +
-                                                 QStringLiteral("  Aufgabe(n) ");
+    const QString titel = rest.size() == 1
+                              ? QStringLiteral(" letzte  Aufgabe ")
+                              : QStringLiteral(" noch ") + QString::number(rest.size() - 1) +
+                                    QStringLiteral("  Aufgabe(n) ");
     m_ansicht.setzeAufgabenTitel(titel);
     Sitzung.Index = index;
     Sitzung.Zeile = rest.at(index);
@@ -302,9 +304,13 @@ void TLernTrainer::Auswertungzurcksetzten1Click() {
         LogStrHolder.clear();
 }
 
-void TLernTrainer::AntwortEditEnter() { m_ansicht.setzeAntwortFarbe(TAntwortFarbe::InfoHintergrund); }
+void TLernTrainer::AntwortEditEnter() {
+    m_ansicht.setzeAntwortFarbe(TAntwortFarbe::InfoHintergrund);
+}
 
-void TLernTrainer::AntwortEditExit() { m_ansicht.setzeAntwortFarbe(TAntwortFarbe::Weiss); }
+void TLernTrainer::AntwortEditExit() {
+    m_ansicht.setzeAntwortFarbe(TAntwortFarbe::Weiss);
+}
 
 void TLernTrainer::AntwortEditMouseDown() {
     m_ansicht.setzeAntwortFarbe(TAntwortFarbe::InfoHintergrund);
@@ -312,8 +318,8 @@ void TLernTrainer::AntwortEditMouseDown() {
 
 void TLernTrainer::AntwortEditKeyDown(int taste, Qt::KeyboardModifiers modifikatoren) {
     const Qt::KeyboardModifiers relevant =
-        modifikatoren & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier |
-                         Qt::MetaModifier);
+        modifikatoren &
+        (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (relevant == Qt::AltModifier || relevant == Qt::ControlModifier)
         return;
     const bool enter = taste == Qt::Key_Return || taste == Qt::Key_Enter;

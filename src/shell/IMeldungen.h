@@ -8,11 +8,11 @@ enum class TMeldungsArt { Information, Warnung, Fehler };
 enum class TFrageArt { OkAbbrechen, JaNein };
 
 struct TDateiDialog {
-    QString titel;           // empty: the platform's default title
-    QString verzeichnis;     // initial directory
-    QString filter;          // in the "Beschreibung|Muster" form, e.g. "Lektionen  (*.txt)|*.txt"
-    QString vorgabeName;     // preset file name
-    QString standardEndung;  // default extension, e.g. "*.txt"
+    QString titel;          // empty: the platform's default title
+    QString verzeichnis;    // initial directory
+    QString filter;         // in the "Beschreibung|Muster" form, e.g. "Lektionen  (*.txt)|*.txt"
+    QString vorgabeName;    // preset file name
+    QString standardEndung; // default extension, e.g. "*.txt"
 };
 
 class IMeldungen {

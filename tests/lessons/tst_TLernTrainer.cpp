@@ -295,8 +295,9 @@ private slots:
         QCOMPARE(box(), kBereits);
         t->Optionen.AnredeDu = true;
         t->EingabePruefen();
-        QCOMPARE(box(), QStringLiteral("Die Lektion wurde bereits bearbeitet.\r\nBitte lade nun "
-                                       "eine neue Lektion\r\noder übe nochmals die gleiche Lektion"));
+        QCOMPARE(box(),
+                 QStringLiteral("Die Lektion wurde bereits bearbeitet.\r\nBitte lade nun "
+                                "eine neue Lektion\r\noder übe nochmals die gleiche Lektion"));
         QCOMPARE(a->infoText, QStringLiteral("Bitte lade nun eine Lektion."));
         // Keys in the field only play their sound; Enter not even that.
         t->AntwortEditKeyDown(Qt::Key_A, Qt::NoModifier);
@@ -480,8 +481,9 @@ private slots:
                  QStringLiteral("Klicke den fehlerfreie Satz mit der Maus einfach an!"));
         t->AnredemitDU1Click();
         QCOMPARE(t->Optionen.AnredeIndex(), 0);
-        QCOMPARE(a->zeichenfeldHinweis,
-                 QStringLiteral("Wählen Sie mit der Maus das nächste benötigte Zeichen der Lösung."));
+        QCOMPARE(
+            a->zeichenfeldHinweis,
+            QStringLiteral("Wählen Sie mit der Maus das nächste benötigte Zeichen der Lösung."));
         QCOMPARE(a->infoText, QStringLiteral("Bitte beantworten Sie die gestellten Aufgaben."));
         QCOMPARE(a->lesemodusText,
                  QStringLiteral("Klicken Sie den fehlerfreie Satz mit der Maus einfach an!"));

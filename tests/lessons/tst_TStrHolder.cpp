@@ -46,10 +46,14 @@ private slots:
         QTest::newRow("ohne Ende") << QByteArray("a;b") << QStringList{"a;b"};
         QTest::newRow("crlf am Ende") << QByteArray("a;b\r\n") << QStringList{"a;b"};
         QTest::newRow("zwei crlf") << QByteArray("a;b\r\n\r\n") << QStringList{"a;b", ""};
-        QTest::newRow("cr lf gemischt") << QByteArray("1\r2\n3\r\n4") << QStringList{"1", "2", "3", "4"};
+        QTest::newRow("cr lf gemischt")
+            << QByteArray("1\r2\n3\r\n4") << QStringList{"1", "2", "3", "4"};
         QTest::newRow("lf cr sind zwei") << QByteArray("1\n\r2") << QStringList{"1", "", "2"};
         QTest::newRow("leere Mitte") << QByteArray("1\r\n\r\n2\r\n") << QStringList{"1", "", "2"};
-        QTest::newRow("nul beendet") << QByteArray("1\r\n2\0" "3\r\n4", 10) << QStringList{"1", "2"};
+        QTest::newRow("nul beendet") << QByteArray("1\r\n2\0"
+                                                   "3\r\n4",
+                                                   10)
+                                     << QStringList{"1", "2"};
         QTest::newRow("nur nul") << QByteArray("\0abc", 4) << QStringList();
         QTest::newRow("nur cr") << QByteArray("\r") << QStringList{""};
     }
@@ -63,7 +67,8 @@ private slots:
         QTemporaryDir ordner;
         const QString pfad = ordner.filePath(QStringLiteral("aus.txt"));
         QVERIFY(TStrHolder::speichern(pfad, {QStringLiteral("Straße;street"), QString()}));
-        QCOMPARE(leseDatei(pfad), QByteArray("Stra\xdf" "e;street\r\n\r\n"));
+        QCOMPARE(leseDatei(pfad), QByteArray("Stra\xdf"
+                                             "e;street\r\n\r\n"));
         QVERIFY(TStrHolder::speichern(pfad, {}));
         QCOMPARE(leseDatei(pfad), QByteArray());
         QStringList gelesen;
@@ -103,7 +108,8 @@ private slots:
         const QString pfad = schreibeDatei(ordner, QStringLiteral("alt.txt"), "alt\r\n");
         QFile::setPermissions(ordner.path(), QFile::ReadOwner | QFile::ExeOwner);
         const bool geschrieben = TStrHolder::speichern(pfad, {QStringLiteral("neu")});
-        QFile::setPermissions(ordner.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(ordner.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         if (geschrieben)
             QSKIP("running with rights that ignore directory permissions");
         QCOMPARE(leseDatei(pfad), QByteArray("alt\r\n"));
@@ -113,13 +119,27 @@ private slots:
         QTest::addColumn<QString>("zeile");
         QTest::addColumn<QString>("frage");
         QTest::addColumn<QString>("antwort");
-        QTest::newRow("einfach") << "Haus;house" << "house" << "Haus";
-        QTest::newRow("blanks") << "  Haus  ;  house  " << "house" << "Haus";
-        QTest::newRow("zweites Semikolon") << "a;b;c" << "b;c" << "a";
-        QTest::newRow("ohne Trenner") << " Haus " << "Haus" << "";
-        QTest::newRow("leer") << "" << "" << "";
-        QTest::newRow("tab bleibt") << "\tHaus;house\t" << "house\t" << "\tHaus";
-        QTest::newRow("nur Trenner") << " ; " << "" << "";
+        QTest::newRow("einfach") << "Haus;house"
+                                 << "house"
+                                 << "Haus";
+        QTest::newRow("blanks") << "  Haus  ;  house  "
+                                << "house"
+                                << "Haus";
+        QTest::newRow("zweites Semikolon") << "a;b;c"
+                                           << "b;c"
+                                           << "a";
+        QTest::newRow("ohne Trenner") << " Haus "
+                                      << "Haus"
+                                      << "";
+        QTest::newRow("leer") << ""
+                              << ""
+                              << "";
+        QTest::newRow("tab bleibt") << "\tHaus;house\t"
+                                    << "house\t"
+                                    << "\tHaus";
+        QTest::newRow("nur Trenner") << " ; "
+                                     << ""
+                                     << "";
     }
     void aufgabenzeilen() {
         QFETCH(QString, zeile);

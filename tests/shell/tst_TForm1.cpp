@@ -70,25 +70,36 @@ private slots:
             const char* name;
             QRect ort;
         } orte[] = {
-            {"Lektionsueberschrift", {14, 72, 193, 21}}, {"ZahlDerAufgaben", {14, 104, 117, 16}},
-            {"NaechsteAufgabeBtn", {12, 128, 190, 37}},  {"PruefBtn", {12, 176, 190, 37}},
-            {"DigitalZaehler", {20, 236, 59, 28}},       {"LoesungAnzeigenImage", {161, 296, 32, 32}},
-            {"ErfolgsBalken", {12, 360, 190, 29}},       {"AktuelleInfoLabel", {12, 440, 193, 89}},
-            {"GroupBox1", {241, 92, 504, 85}},           {"GroupBox2", {240, 180, 504, 69}},
-            {"AntwortEdit", {12, 24, 481, 28}},          {"GroupBox3", {240, 280, 504, 85}},
-            {"GroupBox4", {240, 372, 504, 85}},          {"Lesemodusaufgabelabel", {244, 464, 293, 15}},
-            {"RzLabel1", {239, 260, 32, 32}},            {"RzLabel91", {671, 476, 32, 32}},
-            {"btn1", {8, 8, 120, 43}},                   {"btn6", {624, 8, 81, 43}},
+            {"Lektionsueberschrift", {14, 72, 193, 21}},
+            {"ZahlDerAufgaben", {14, 104, 117, 16}},
+            {"NaechsteAufgabeBtn", {12, 128, 190, 37}},
+            {"PruefBtn", {12, 176, 190, 37}},
+            {"DigitalZaehler", {20, 236, 59, 28}},
+            {"LoesungAnzeigenImage", {161, 296, 32, 32}},
+            {"ErfolgsBalken", {12, 360, 190, 29}},
+            {"AktuelleInfoLabel", {12, 440, 193, 89}},
+            {"GroupBox1", {241, 92, 504, 85}},
+            {"GroupBox2", {240, 180, 504, 69}},
+            {"AntwortEdit", {12, 24, 481, 28}},
+            {"GroupBox3", {240, 280, 504, 85}},
+            {"GroupBox4", {240, 372, 504, 85}},
+            {"Lesemodusaufgabelabel", {244, 464, 293, 15}},
+            {"RzLabel1", {239, 260, 32, 32}},
+            {"RzLabel91", {671, 476, 32, 32}},
+            {"btn1", {8, 8, 120, 43}},
+            {"btn6", {624, 8, 81, 43}},
         };
         for (const auto& o : orte)
             QCOMPARE(kind(o.name)->geometry(), o.ort);
         QCOMPARE(kind("toppanel")->height(), 61);
         QCOMPARE(kind("RzStatusBar2")->geometry(), QRect(0, 540, 785, 31));
-        QCOMPARE(kind<QLabel>("Lektionsueberschrift")->text(), QStringLiteral("Keine Lektion geladen !"));
+        QCOMPARE(kind<QLabel>("Lektionsueberschrift")->text(),
+                 QStringLiteral("Keine Lektion geladen !"));
         QCOMPARE(kind<QLabel>("ZahlDerAufgaben")->text(), QStringLiteral("    "));
         QCOMPARE(kind<QLabel>("BenutzerNameLabel")->text(), QStringLiteral("unbekannt"));
-        QCOMPARE(kind<QLabel>("LoesungAnzeigenImage")->toolTip(),
-                 QStringLiteral("Zeigt die Lösung zu der aktuellen Aufgabe.\r\nFunktionstaste F2."));
+        QCOMPARE(
+            kind<QLabel>("LoesungAnzeigenImage")->toolTip(),
+            QStringLiteral("Zeigt die Lösung zu der aktuellen Aufgabe.\r\nFunktionstaste F2."));
         QCOMPARE(kind<TDigitalZaehler>("DigitalZaehler")->text(), QStringLiteral("000"));
         QVERIFY(kind("AntwortEdit")->isVisible());
         for (const char* versteckt : {"ErfolgsBalken", "ErfolgsLabel", "GroupBox3", "GroupBox4",
@@ -138,8 +149,9 @@ private slots:
         }
         QCOMPARE(f->aktion(QStringLiteral("Lektionladen"))->toolTip(),
                  QStringLiteral("Lektion laden, die geübt werden soll."));
-        const QStringList lektionen = {"Lektionladen", "LesemodusMenu", "GeladeneLektionBearbeiten",
-                                       "Vertauschen", "N5", "LetztegeladeneLektion1"};
+        const QStringList lektionen = {
+            "Lektionladen", "LesemodusMenu",         "GeladeneLektionBearbeiten", "Vertauschen",
+            "N5",           "LetztegeladeneLektion1"};
         const auto menu = kind<QMenu>("LektionenPopup")->actions();
         for (int i = 0; i < lektionen.size(); ++i)
             QCOMPARE(menu.at(i)->objectName(), lektionen.at(i));
@@ -157,7 +169,8 @@ private slots:
         f->aktion(QStringLiteral("PopupHilfeanzeigen1"))->trigger();
         auto tippZeigen = [this] {
             QToolTip::hideText();
-            QHelpEvent tipp(QEvent::ToolTip, QPoint(2, 2), kind("RzLabel5")->mapToGlobal(QPoint(2, 2)));
+            QHelpEvent tipp(QEvent::ToolTip, QPoint(2, 2),
+                            kind("RzLabel5")->mapToGlobal(QPoint(2, 2)));
             QApplication::sendEvent(kind("RzLabel5"), &tipp);
             return QToolTip::isVisible();
         };
@@ -184,7 +197,8 @@ private slots:
         QCOMPARE(kind<QLabel>("FrageLabel")->text(), QStringLiteral("eins"));
         QCOMPARE(kind<QGroupBox>("GroupBox1")->title(), QStringLiteral(" noch 1  Aufgabe(n) "));
         QCOMPARE(kind<QLabel>("ZahlDerAufgaben")->text(), QStringLiteral("2 Aufgaben"));
-        QCOMPARE(kind<QLabel>("Lektionsueberschrift")->toolTip(), ordner->filePath(QStringLiteral("l.txt")));
+        QCOMPARE(kind<QLabel>("Lektionsueberschrift")->toolTip(),
+                 ordner->filePath(QStringLiteral("l.txt")));
         QVERIFY(antwort()->hasFocus());
         QCOMPARE(antwortHintergrund(), TForm1::antwortFarbe(TAntwortFarbe::InfoHintergrund));
 
@@ -239,11 +253,13 @@ private slots:
         QCOMPARE(f->trainer().Sitzung.Fehlerzahl, 1);
 
         kind<QPushButton>("NaechsteAufgabeBtn")->click();
-        QCOMPARE(p->meldungen.nimm().text, QStringLiteral("1 Aufgaben: Davon wurden 1 fehlerhaft beantwortet"));
+        QCOMPARE(p->meldungen.nimm().text,
+                 QStringLiteral("1 Aufgaben: Davon wurden 1 fehlerhaft beantwortet"));
         QCOMPARE(d->gezeigt.size(), 2);
         const auto urteil = d->gezeigt.at(1);
         QCOMPARE(urteil.name, QStringLiteral("TfrmDemo470b"));
-        QVERIFY(urteil.texte.value(QStringLiteral("RxLabel1")).startsWith(QStringLiteral("Schauen Sie")));
+        QVERIFY(urteil.texte.value(QStringLiteral("RxLabel1"))
+                    .startsWith(QStringLiteral("Schauen Sie")));
         QCOMPARE(urteil.rahmen.topLeft(), f->frameGeometry().topLeft() + QPoint(250, 50));
         QVERIFY(kind("ErfolgsBalken")->isVisible());
         QVERIFY(kind("ErfolgsLabel")->isVisible());
@@ -261,7 +277,8 @@ private slots:
         // A click on the picture: the window opens, then the refusal.
         QTest::mouseClick(kind("LoesungAnzeigenImage"), Qt::LeftButton);
         QCOMPARE(d->gezeigt.size(), 3);
-        QVERIFY(p->meldungen.nimm().text.startsWith(QStringLiteral("Die Lektion wurde bereits bearbeitet.")));
+        QVERIFY(p->meldungen.nimm().text.startsWith(
+            QStringLiteral("Die Lektion wurde bereits bearbeitet.")));
 
         laden("a;b\r\n");
         QVERIFY(!kind("ErfolgsBalken")->isVisible());

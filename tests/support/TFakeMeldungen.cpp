@@ -2,15 +2,17 @@
 
 void TFakeMeldungen::meldung(TMeldungsArt art, const QString& titel, const QString& text) {
     const char* name = art == TMeldungsArt::Information ? "Information"
-                       : art == TMeldungsArt::Warnung  ? "Warnung"
-                                                       : "Fehler";
+                       : art == TMeldungsArt::Warnung   ? "Warnung"
+                                                        : "Fehler";
     m_boxen.append({QString::fromLatin1(name), titel, text, {}});
 }
 
 bool TFakeMeldungen::frage(TFrageArt art, const QString& titel, const QString& text) {
-    m_boxen.append({art == TFrageArt::JaNein ? QStringLiteral("JaNein")
-                                             : QStringLiteral("OkAbbrechen"),
-                    titel, text, {}});
+    m_boxen.append(
+        {art == TFrageArt::JaNein ? QStringLiteral("JaNein") : QStringLiteral("OkAbbrechen"),
+         titel,
+         text,
+         {}});
     if (antworten.isEmpty()) {
         ++fehlendeAntworten;
         return false;
@@ -18,8 +20,7 @@ bool TFakeMeldungen::frage(TFrageArt art, const QString& titel, const QString& t
     return antworten.dequeue();
 }
 
-bool TFakeMeldungen::texteingabe(const QString& titel, const QString& aufforderung,
-                                 QString& wert) {
+bool TFakeMeldungen::texteingabe(const QString& titel, const QString& aufforderung, QString& wert) {
     m_boxen.append({QStringLiteral("Eingabe"), titel, aufforderung, {}});
     if (eingaben.isEmpty()) {
         ++fehlendeAntworten;

@@ -28,8 +28,12 @@ public:
 
 class TFakeShell : public IShell {
 public:
-    bool textBearbeiten(const QString& pfad) override { return merken(QStringLiteral("text:") + pfad); }
-    bool ordnerZeigen(const QString& pfad) override { return merken(QStringLiteral("ordner:") + pfad); }
+    bool textBearbeiten(const QString& pfad) override {
+        return merken(QStringLiteral("text:") + pfad);
+    }
+    bool ordnerZeigen(const QString& pfad) override {
+        return merken(QStringLiteral("ordner:") + pfad);
+    }
     bool adresseOeffnen(const QString& adresse) override {
         return merken(QStringLiteral("adresse:") + adresse);
     }

@@ -55,9 +55,13 @@ TForm1::TForm1(TPlattform plattform, IModalDialoge& dialoge, QWidget* eltern)
     qApp->installEventFilter(this);
 }
 
-TForm1::~TForm1() { qApp->removeEventFilter(this); }
+TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
+}
 
-QAction* TForm1::aktion(const QString& name) const { return findChild<QAction*>(name); }
+QAction* TForm1::aktion(const QString& name) const {
+    return findChild<QAction*>(name);
+}
 
 void TForm1::optionenAnzeigen() {
     const TOptionen& o = m_trainer.Optionen;
@@ -90,7 +94,9 @@ void TForm1::verbinden() {
 }
 
 // The check marks are the options: a click has already inverted the mark.
-void TForm1::Ton1Click() { m_trainer.Optionen.Ton = aktion(QStringLiteral("Ton1"))->isChecked(); }
+void TForm1::Ton1Click() {
+    m_trainer.Optionen.Ton = aktion(QStringLiteral("Ton1"))->isChecked();
+}
 
 void TForm1::PopupHilfeanzeigen1Click() {
     m_trainer.Optionen.PopupHilfe = aktion(QStringLiteral("PopupHilfeanzeigen1"))->isChecked();
@@ -103,7 +109,8 @@ void TForm1::KeineFarbeimAusdruck1Click() {
 
 void TForm1::AntwortbeiderEingabeprfen1Click() {
     m_trainer.AntwortbeiderEingabeprfen1Click();
-    aktion(QStringLiteral("AntwortbeiderEingabeprfen1"))->setChecked(m_trainer.Optionen.SofortPruefen);
+    aktion(QStringLiteral("AntwortbeiderEingabeprfen1"))
+        ->setChecked(m_trainer.Optionen.SofortPruefen);
 }
 
 void TForm1::AnredemitDU1Click() {
@@ -111,7 +118,9 @@ void TForm1::AnredemitDU1Click() {
     aktion(QStringLiteral("AnredemitDU1"))->setChecked(m_trainer.Optionen.AnredeDu);
 }
 
-void TForm1::btn6Click() { close(); }
+void TForm1::btn6Click() {
+    close();
+}
 
 void TForm1::FormKeyDown(int taste) {
     if (taste == Qt::Key_F2)
@@ -129,9 +138,8 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
         auto* taste = static_cast<QKeyEvent*>(ereignis);
         // The window sees each key first, once, before the focused control handles it.
         auto* ziel = qobject_cast<QWidget*>(objekt);
-        const bool erstesZiel =
-            ziel && (ziel == QApplication::focusWidget() ||
-                     (!QApplication::focusWidget() && ziel == this));
+        const bool erstesZiel = ziel && (ziel == QApplication::focusWidget() ||
+                                         (!QApplication::focusWidget() && ziel == this));
         if (erstesZiel && ziel->window() == this)
             FormKeyDown(taste->key());
         if (objekt == AntwortEdit)
@@ -193,16 +201,22 @@ QColor TForm1::antwortFarbe(TAntwortFarbe farbe) {
     return {};
 }
 
-QString TForm1::antwortText() const { return AntwortEdit->text(); }
+QString TForm1::antwortText() const {
+    return AntwortEdit->text();
+}
 
-void TForm1::setzeAntwortText(const QString& text) { AntwortEdit->setText(text); }
+void TForm1::setzeAntwortText(const QString& text) {
+    AntwortEdit->setText(text);
+}
 
 void TForm1::antwortFokusUndLeeren() {
     AntwortEdit->setFocus();
     AntwortEdit->clear();
 }
 
-void TForm1::antwortAllesMarkieren() { AntwortEdit->selectAll(); }
+void TForm1::antwortAllesMarkieren() {
+    AntwortEdit->selectAll();
+}
 
 void TForm1::setzeAntwortFarbe(TAntwortFarbe farbe) {
     QPalette p = AntwortEdit->palette();
@@ -216,22 +230,34 @@ void TForm1::setzeAufgabenTitel(const QString& titel) {
     Lesetextlabel->adjustSize();
 }
 
-void TForm1::setzeFrage(const QString& frage) { FrageLabel->setText(frage); }
+void TForm1::setzeFrage(const QString& frage) {
+    FrageLabel->setText(frage);
+}
 
 void TForm1::setzeVorschlaege(const QString& vorschlag1, const QString& vorschlag2) {
     Vorschlag1label->setText(vorschlag1);
     Vorschlag2label->setText(vorschlag2);
 }
 
-void TForm1::setzeFehlerzahl(qint64 fehlerzahl) { DigitalZaehler->zeigeZahl(fehlerzahl); }
+void TForm1::setzeFehlerzahl(qint64 fehlerzahl) {
+    DigitalZaehler->zeigeZahl(fehlerzahl);
+}
 
-void TForm1::setzeLektionsUeberschrift(const QString& name) { Lektionsueberschrift->setText(name); }
+void TForm1::setzeLektionsUeberschrift(const QString& name) {
+    Lektionsueberschrift->setText(name);
+}
 
-void TForm1::setzeLektionsHinweis(const QString& pfad) { Lektionsueberschrift->setToolTip(pfad); }
+void TForm1::setzeLektionsHinweis(const QString& pfad) {
+    Lektionsueberschrift->setToolTip(pfad);
+}
 
-void TForm1::setzeZahlDerAufgaben(const QString& text) { ZahlDerAufgaben->setText(text); }
+void TForm1::setzeZahlDerAufgaben(const QString& text) {
+    ZahlDerAufgaben->setText(text);
+}
 
-void TForm1::setzeInfoText(const QString& text) { AktuelleInfoLabel->setText(text); }
+void TForm1::setzeInfoText(const QString& text) {
+    AktuelleInfoLabel->setText(text);
+}
 
 void TForm1::setzeHistorienTitel(int nummer, const QString& titel) {
     QAction* eintrag = m_historie.value(nummer - 1);
@@ -250,7 +276,9 @@ void TForm1::zeigeErfolg(bool erfolg) {
     Shape2->setVisible(!erfolg);
 }
 
-void TForm1::setzeErfolg(qint64 maximum, qint64 wert) { ErfolgsBalken->setzeWerte(maximum, wert); }
+void TForm1::setzeErfolg(qint64 maximum, qint64 wert) {
+    ErfolgsBalken->setzeWerte(maximum, wert);
+}
 
 void TForm1::loesungZeigen(const QString& frage, const QString& antwort, bool lesemodus) {
     TFormLoesung fenster(this);
@@ -271,7 +299,9 @@ void TForm1::setzeZeichenfeldHinweise(const QString& hinweis) {
         feld->setToolTip(hinweis);
 }
 
-void TForm1::setzeLesemodusText(const QString& text) { Lesemodusaufgabelabel->setText(text); }
+void TForm1::setzeLesemodusText(const QString& text) {
+    Lesemodusaufgabelabel->setText(text);
+}
 
 void TForm1::zeichenfelderDrehen(int bereich) {
     for (TZeichenfeld* feld : m_zeichenfelder)

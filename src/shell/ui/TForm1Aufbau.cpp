@@ -72,7 +72,8 @@ QGroupBox* gruppe(QWidget* eltern, const char* name, const QString& titel, const
 
 // A centred label that fills its group box below the title.
 QLabel* fuellLabel(QGroupBox* g, const char* name, const QString& hinweis) {
-    auto* l = etikett(g, name, QStringLiteral("Lektion laden ..."), QRect(8, 18, g->width() - 16, g->height() - 26),
+    auto* l = etikett(g, name, QStringLiteral("Lektion laden ..."),
+                      QRect(8, 18, g->width() - 16, g->height() - 26),
                       schrift(QStringLiteral("Comic Sans MS"), 19), kNavy);
     l->setAlignment(Qt::AlignCenter);
     l->setWordWrap(true);
@@ -105,7 +106,8 @@ void TForm1::erzeugeWerkzeugleiste() {
     const Knopf knoepfe[] = {
         {"btn1", 8, 120, "&Lektionen", "Verschiedene Lektionen, die geübt werden sollen."},
         {"btn4", 144, 100, "&Kontrolle", "Fehler nochmals üben, oder als Lektion speichern."},
-        {"btn2", 260, 100, "&Drucken", "Arbeitsblätter für weitere Übungen ohne Computer ausdrucken."},
+        {"btn2", 260, 100, "&Drucken",
+         "Arbeitsblätter für weitere Übungen ohne Computer ausdrucken."},
         {"btn3", 376, 133, "Ein&stellungen", "Anpassen der Bedienoberfläche."},
         {"btn5", 524, 85, "&Hilfe", "Hilfe zur Software und zur Bedienung."},
         {"btn6", 624, 81, "&Ende", "Beendet die Software."},
@@ -124,7 +126,8 @@ void TForm1::erzeugeWerkzeugleiste() {
         b->setAutoRaise(true);
         b->setCursor(Qt::PointingHandCursor);
         b->setFont(schrift(QStringLiteral("Comic Sans MS"), 16));
-        b->setStyleSheet(QStringLiteral("QToolButton { color: black; } QToolButton:hover { color: navy; }"));
+        b->setStyleSheet(
+            QStringLiteral("QToolButton { color: black; } QToolButton:hover { color: navy; }"));
         m_knoepfe.append(b);
     }
 }
@@ -134,7 +137,8 @@ void TForm1::erzeugeMenues() {
         auto* m = new QMenu(this);
         m->setObjectName(QString::fromLatin1(name));
         m->setToolTipsVisible(true);
-        m->setStyleSheet(QStringLiteral("QMenu::item { min-height: 29px; padding: 0px 24px 0px 28px; }"));
+        m->setStyleSheet(
+            QStringLiteral("QMenu::item { min-height: 29px; padding: 0px 24px 0px 28px; }"));
         m_knoepfe[knopf]->setMenu(m);
         m_knoepfe[knopf]->setPopupMode(QToolButton::InstantPopup);
         return m;
@@ -146,7 +150,8 @@ void TForm1::erzeugeMenues() {
     LektionenPopup = neuesMenu("LektionenPopup", 0);
     neueAktion(LektionenPopup, "Lektionladen", QStringLiteral("&Lektion laden"),
                QStringLiteral("Lektion laden, die geübt werden soll."));
-    neueAktion(LektionenPopup, "LesemodusMenu", QStringLiteral("Lese&modus"), {})->setCheckable(true);
+    neueAktion(LektionenPopup, "LesemodusMenu", QStringLiteral("Lese&modus"), {})
+        ->setCheckable(true);
     neueAktion(LektionenPopup, "GeladeneLektionBearbeiten", QStringLiteral("&Editor"),
                QStringLiteral("Lektionen mit unserem Editor bearbeiten."));
     neueAktion(LektionenPopup, "Vertauschen", QStringLiteral("&Aufgabe und Anwort vertauschen"),
@@ -198,8 +203,9 @@ void TForm1::erzeugeMenues() {
     neueAktion(m, "FelderDrehen1", QStringLiteral("&Felder bei jeder Aufgabe drehen"),
                QStringLiteral("Drehen der Zeichenfelder ein/ausschalten."))
         ->setCheckable(true);
-    neueAktion(m, "AntwortbeiderEingabeprfen1", QStringLiteral("&Antwort bei der Eingabe &prüfen"),
-               QStringLiteral("Aktiviert die buchstabengenaue Überprüfung der Lösung bei der Eingabe."))
+    neueAktion(
+        m, "AntwortbeiderEingabeprfen1", QStringLiteral("&Antwort bei der Eingabe &prüfen"),
+        QStringLiteral("Aktiviert die buchstabengenaue Überprüfung der Lösung bei der Eingabe."))
         ->setCheckable(true);
     neueAktion(m, "Datensicherung1", QStringLiteral("&Datensicherung"),
                QStringLiteral("Lektionen auf Diskette sichern."));
@@ -214,29 +220,49 @@ void TForm1::erzeugeMenues() {
     verzeichnisse->menuAction()->setToolTip(
         QStringLiteral("In welchem Verzeichnis soll die Lektionen gespeichert werden"));
     neueAktion(verzeichnisse, "NetzwerkLektionsPfad", QStringLiteral("&Netzwerk-Verzeichnis"), {});
-    neueAktion(verzeichnisse, "PrivatesLektionsverzeichnis", QStringLiteral("&Privat-Verzeichnis"), {});
+    neueAktion(verzeichnisse, "PrivatesLektionsverzeichnis", QStringLiteral("&Privat-Verzeichnis"),
+               {});
     trenner(m, "N1");
     neueAktion(m, "AdministratorModus", QStringLiteral("&Administrator-Modus aktivieren"),
                QStringLiteral("Versetzt DRILLA in den Administrator-Modus."));
 
     HilfePopup = neuesMenu("HilfePopup", 4);
-    neueAktion(HilfePopup, "Index1", QStringLiteral("&Index"), QStringLiteral("Zeigt die Windows-Hilfedatei."));
+    neueAktion(HilfePopup, "Index1", QStringLiteral("&Index"),
+               QStringLiteral("Zeigt die Windows-Hilfedatei."));
     neueAktion(HilfePopup, "TippsTricks1", QStringLiteral("&Tipps && Tricks"),
                QStringLiteral("Zeigt wichtige Tipps&Tricks."));
-    neueAktion(HilfePopup, "Info1", QStringLiteral("Inf&o..."), QStringLiteral("Zeigt Informationen zur Software."));
+    neueAktion(HilfePopup, "Info1", QStringLiteral("Inf&o..."),
+               QStringLiteral("Zeigt Informationen zur Software."));
     trenner(HilfePopup, "N3");
     neueAktion(HilfePopup, "Homepage1", QStringLiteral("&Homepage"),
                QStringLiteral("Zeigt die Homepage von MORVANE."));
 
     // Commands that later work builds stay visible but disabled until then.
-    for (const char* name :
-         {"LesemodusMenu", "GeladeneLektionBearbeiten", "Vertauschen", "LetztegeladeneLektion1",
-          "LetztegeladeneLektion2", "LetztegeladeneLektion3", "LetztegeladeneLektion4",
-          "LetztegeladeneLektion5", "MenuItem7", "MenuItem8", "LektionsReport",
-          "ArbeitsblattReport", "SchriftartderMenupunkte1", "SchriftartderZahlenfelder1",
-          "TastenmitSonderzeichenbelegen1", "FelderDrehen1", "Datensicherung1",
-          "lektionsverzeichnis", "NetzwerkLektionsPfad", "PrivatesLektionsverzeichnis",
-          "AdministratorModus", "Index1", "TippsTricks1", "Info1", "Homepage1"})
+    for (const char* name : {"LesemodusMenu",
+                             "GeladeneLektionBearbeiten",
+                             "Vertauschen",
+                             "LetztegeladeneLektion1",
+                             "LetztegeladeneLektion2",
+                             "LetztegeladeneLektion3",
+                             "LetztegeladeneLektion4",
+                             "LetztegeladeneLektion5",
+                             "MenuItem7",
+                             "MenuItem8",
+                             "LektionsReport",
+                             "ArbeitsblattReport",
+                             "SchriftartderMenupunkte1",
+                             "SchriftartderZahlenfelder1",
+                             "TastenmitSonderzeichenbelegen1",
+                             "FelderDrehen1",
+                             "Datensicherung1",
+                             "lektionsverzeichnis",
+                             "NetzwerkLektionsPfad",
+                             "PrivatesLektionsverzeichnis",
+                             "AdministratorModus",
+                             "Index1",
+                             "TippsTricks1",
+                             "Info1",
+                             "Homepage1"})
         aktion(QString::fromLatin1(name))->setEnabled(false);
 }
 
@@ -245,11 +271,13 @@ void TForm1::erzeugeTrainerSeite() {
     const QFont arial13 = schrift(QStringLiteral("Arial"), 13, true);
     const QFont comic15 = schrift(QStringLiteral("Comic Sans MS"), 15);
 
-    Lektionsueberschrift = etikett(s, "Lektionsueberschrift", QStringLiteral("Keine Lektion geladen !"),
-                                   QRect(14, 72, 193, 21), arial13);
+    Lektionsueberschrift =
+        etikett(s, "Lektionsueberschrift", QStringLiteral("Keine Lektion geladen !"),
+                QRect(14, 72, 193, 21), arial13);
     Lektionsueberschrift->setToolTip(QStringLiteral("Name der geladenen Lektion."));
     linie(s, "Shape1", QRect(14, 96, 190, 2));
-    ZahlDerAufgaben = etikett(s, "ZahlDerAufgaben", QStringLiteral("    "), QRect(14, 104, 117, 16), arial13);
+    ZahlDerAufgaben =
+        etikett(s, "ZahlDerAufgaben", QStringLiteral("    "), QRect(14, 104, 117, 16), arial13);
     ZahlDerAufgaben->setToolTip(QStringLiteral("Zahl der Aufgaben in der geladenen Lektion"));
 
     NaechsteAufgabeBtn = new QPushButton(QStringLiteral("Nächste Aufgabe"), s);
@@ -270,13 +298,15 @@ void TForm1::erzeugeTrainerSeite() {
     DigitalZaehler = new TDigitalZaehler(s);
     DigitalZaehler->setObjectName(QStringLiteral("DigitalZaehler"));
     DigitalZaehler->setGeometry(20, 236, 59, 28);
-    DigitalZaehler->setToolTip(QStringLiteral("Zahl der erkannten Fehler für die aktuelle Lektion."));
+    DigitalZaehler->setToolTip(
+        QStringLiteral("Zahl der erkannten Fehler für die aktuelle Lektion."));
     DigitalZaehler->zeigeZahl(0);
     etikett(s, "LoesungsLabel", QStringLiteral("Fehler"), QRect(96, 236, 97, 33),
             schrift(QStringLiteral("Arial"), 24, true), kRot);
 
     rahmen(s, "Bevel3", QRect(12, 284, 190, 51));
-    auto* label5 = etikett(s, "Label5", QStringLiteral("Lösung anzeigen: "), QRect(27, 308, 0, 0), arial13);
+    auto* label5 =
+        etikett(s, "Label5", QStringLiteral("Lösung anzeigen: "), QRect(27, 308, 0, 0), arial13);
     label5->adjustSize();
     LoesungAnzeigenImage = new QLabel(s);
     LoesungAnzeigenImage->setObjectName(QStringLiteral("LoesungAnzeigenImage"));
@@ -290,19 +320,22 @@ void TForm1::erzeugeTrainerSeite() {
                            QRect(16, 344, 185, 16), arial13);
     ErfolgsLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     ErfolgsLabel->hide();
-    BenutzerLabel = etikett(s, "BenutzerLabel", QStringLiteral("Benutzer:"), QRect(14, 344, 185, 16), arial13);
+    BenutzerLabel =
+        etikett(s, "BenutzerLabel", QStringLiteral("Benutzer:"), QRect(14, 344, 185, 16), arial13);
     ErfolgsBalken = new TErfolgsBalken(s);
     ErfolgsBalken->setObjectName(QStringLiteral("ErfolgsBalken"));
     ErfolgsBalken->setGeometry(12, 360, 190, 29);
     ErfolgsBalken->hide();
     Shape2 = linie(s, "Shape2", QRect(12, 364, 190, 2));
-    BenutzerNameLabel = etikett(s, "BenutzerNameLabel", QStringLiteral("unbekannt"), QRect(14, 370, 185, 16), arial13);
+    BenutzerNameLabel = etikett(s, "BenutzerNameLabel", QStringLiteral("unbekannt"),
+                                QRect(14, 370, 185, 16), arial13);
     auto* bild = new QLabel(s);
     bild->setObjectName(QStringLiteral("Image2"));
     bild->setGeometry(12, 404, 32, 32);
     bild->setPixmap(TSymbole::info(32));
-    AktuelleInfoLabel = etikett(s, "AktuelleInfoLabel", QStringLiteral("Bitte laden Sie nun eine Lektion."),
-                                QRect(12, 440, 193, 89), schrift(QStringLiteral("Arial"), 12, true), kNavy);
+    AktuelleInfoLabel =
+        etikett(s, "AktuelleInfoLabel", QStringLiteral("Bitte laden Sie nun eine Lektion."),
+                QRect(12, 440, 193, 89), schrift(QStringLiteral("Arial"), 12, true), kNavy);
     AktuelleInfoLabel->setWordWrap(true);
     AktuelleInfoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     AktuelleInfoLabel->setToolTip(QStringLiteral("Zeigt aktuelle Informationen."));
@@ -310,7 +343,8 @@ void TForm1::erzeugeTrainerSeite() {
     GroupBox1 = gruppe(s, "GroupBox1", QStringLiteral(" Aufgabe "), QRect(241, 92, 504, 85));
     GroupBox1->setToolTip(
         QStringLiteral("Zahl der noch zu beantwortenten Aufgaben in der aktuellen Lektion."));
-    FrageLabel = fuellLabel(GroupBox1, "FrageLabel", QStringLiteral("Diese Aufgabe muss beantwortet werden."));
+    FrageLabel = fuellLabel(GroupBox1, "FrageLabel",
+                            QStringLiteral("Diese Aufgabe muss beantwortet werden."));
     FrageLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
     GroupBox2 = gruppe(s, "GroupBox2", QStringLiteral(" Antwort "), QRect(240, 180, 504, 69));
@@ -324,19 +358,23 @@ void TForm1::erzeugeTrainerSeite() {
 
     GroupBox3 = gruppe(s, "GroupBox3", QStringLiteral(" Vorschlag 1 "), QRect(240, 280, 504, 85));
     Vorschlag1label = fuellLabel(GroupBox3, "Vorschlag1label",
-                                 QStringLiteral("1. Lösungsvorschlag.\r\nEinfach anklicken, um diesen in das Antwortfeld zu übertragen."));
+                                 QStringLiteral("1. Lösungsvorschlag.\r\nEinfach anklicken, um "
+                                                "diesen in das Antwortfeld zu übertragen."));
     GroupBox3->hide();
     GroupBox4 = gruppe(s, "GroupBox4", QStringLiteral(" Vorschlag 2 "), QRect(240, 372, 504, 85));
     Vorschlag2label = fuellLabel(GroupBox4, "Vorschlag2label",
-                                 QStringLiteral("2. Lösungsvorschlag\r\nEinfach anklicken, um diesen in das Antwortfeld zu übertragen."));
+                                 QStringLiteral("2. Lösungsvorschlag\r\nEinfach anklicken, um "
+                                                "diesen in das Antwortfeld zu übertragen."));
     GroupBox4->hide();
-    Lesetextlabel = etikett(s, "Lesetextlabel", QString(13, QLatin1Char(' ')), QRect(240, 260, 0, 0),
-                            schrift(QStringLiteral("Arial"), 12, true), kNavy);
+    Lesetextlabel =
+        etikett(s, "Lesetextlabel", QString(13, QLatin1Char(' ')), QRect(240, 260, 0, 0),
+                schrift(QStringLiteral("Arial"), 12, true), kNavy);
     Lesetextlabel->adjustSize();
     Lesetextlabel->hide();
-    Lesemodusaufgabelabel = etikett(s, "Lesemodusaufgabelabel",
-                                    QStringLiteral("Klicke den fehlerfreie Satz mit der Maus einfach an!"),
-                                    QRect(244, 464, 293, 15), schrift(QStringLiteral("Arial"), 12, true), kNavy);
+    Lesemodusaufgabelabel =
+        etikett(s, "Lesemodusaufgabelabel",
+                QStringLiteral("Klicke den fehlerfreie Satz mit der Maus einfach an!"),
+                QRect(244, 464, 293, 15), schrift(QStringLiteral("Arial"), 12, true), kNavy);
     Lesemodusaufgabelabel->hide();
 }
 
@@ -356,7 +394,8 @@ void TForm1::erzeugeZeichenfelder() {
             feld->setzeText(QString(QChar(kFest[n - 53])));
         else
             feld->setzeText(QStringLiteral("?")); // no key map assigned yet
-        feld->setToolTip(QStringLiteral("Wählen Sie mit der Maus das nächste benötigte Zeichen der Lösung."));
+        feld->setToolTip(
+            QStringLiteral("Wählen Sie mit der Maus das nächste benötigte Zeichen der Lösung."));
         m_zeichenfelder.append(feld);
     }
 }
@@ -375,7 +414,8 @@ void TForm1::erzeugeStatusleiste() {
     const Feld felder[] = {
         {"Statusaendern", "A", "Alle Zeichen des Alphabets werden stehend dargestellt."},
         {"DrehStatus", "\u21bb", "Dreht die Zeichen und Sonderzeichen des Alphabets zufällig."},
-        {"RunterStatus", "\u2193", "Sortiert die Zeichen des Alphabets in aufsteigender Reihenfolge."},
+        {"RunterStatus", "\u2193",
+         "Sortiert die Zeichen des Alphabets in aufsteigender Reihenfolge."},
         {"RaufStatus", "\u2191", "Sortiert die Zeichen des Alphabets in absteigender Reihenfolge."},
     };
     int tag = 1;

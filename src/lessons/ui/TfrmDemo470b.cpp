@@ -23,7 +23,9 @@ TfrmDemo470b::TfrmDemo470b(QWidget* eltern) : QDialog(eltern) {
     m_panel3->setObjectName(QStringLiteral("Panel3"));
     m_panel3->setFrameShape(QFrame::NoFrame);
     m_panel3->setAutoFillBackground(true);
-    m_panel3->setBackgroundRole(QPalette::Base);
+    QPalette band = m_panel3->palette();
+    band.setColor(QPalette::Window, QColor(226, 232, 244));
+    m_panel3->setPalette(band);
     m_panel3->setGeometry(0, 0, 316, 60);
 
     m_image2 = new QLabel(m_panel1);

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// A settings file of sections and "key=value" lines in Windows-1252. Section and key names are
+// compared without regard to case. Every call goes to the file itself, so several objects on the
+// same path always agree. A write rewrites the whole file through a temporary file: it either
+// lands completely or leaves the old file as it was.
+class TNewIniFile {
+public:
+    static constexpr qsizetype kMaxWertLaenge = 2047;
+
+    explicit TNewIniFile(QString pfad) : m_pfad(std::move(pfad)) {}
+
+    const QString& pfad() const { return m_pfad; }
+
+    // The value without leading and trailing blanks, cut to kMaxWertLaenge characters; a missing
+    // file, section or key gives `vorgabe`. A key with nothing after "=" gives an empty text.
+    QString textLesen(const QString& abschnitt, const QString& schluessel,
+                      const QString& vorgabe) const;
+    // Decimal, or hexadecimal after "0x"/"0X"; text that is no number gives `vorgabe`.
+    int zahlLesen(const QString& abschnitt, const QString& schluessel, int vorgabe) const;
+    // Any non-zero number is true.
+    bool boolLesen(const QString& abschnitt, const QString& schluessel, bool vorgabe) const;
+
+    // False when the file could not be written; it is then unchanged. Names that could not be
+    // read back (empty, holding a line break, "=" in a key, "]" in a section) and values holding a
+    // line break also fail, as do characters Windows-1252 lacks.
+    [[nodiscard]] bool textSchreiben(const QString& abschnitt, const QString& schluessel,
+                                     const QString& wert);
+    [[nodiscard]] bool zahlSchreiben(const QString& abschnitt, const QString& schluessel,
+                                     int wert);
+    // Written as "1" or "0".
+    [[nodiscard]] bool boolSchreiben(const QString& abschnitt, const QString& schluessel,
+                                     bool wert);
+
+    // The number a value stands for: an optional sign, then decimal digits within int, or "0x"
+    // and up to eight hex digits taken as a 32-bit pattern (0xFFFFFFFF is -1).
+    static std::optional<int> zahlAusText(QStringView text);
+
+    // Every write is committed to the disk before it returns, so nothing is ever pending here;
+    // kept so that callers can state where the file must be complete.
+    static void IniDateiSchreiben(const QString& pfad);
+
+private:
+    std::optional<QString> wertSuchen(const QString& abschnitt, const QString& schluessel) const;
+
+    QString m_pfad;
+};

@@ -20,6 +20,7 @@ public:
     QString DatenVerzeichnis;
     QString LektionsVerzeichnis;
     QString BenutzerName = QStringLiteral("unbekannt");
+    QString VersionsZusatz = QStringLiteral(" V3.5b ");
     bool AdminModusAktiv = false;
 
     TLektion Lektion;

@@ -138,6 +138,7 @@ private slots:
             {"Vertauschen", "&Aufgabe und Anwort vertauschen", false, false},
             {"MenuItem7", "&Fehler nochmals üben", false, false},
             {"TippsTricks1", "&Tipps && Tricks", false, false},
+            {"Info1", "Inf&o...", true, false},
             {"LetztegeladeneLektion5", "Kein Eintrag", false, false},
         };
         for (const auto& e : eintraege) {

@@ -1,5 +1,7 @@
 #include "lessons/ui/TFormLoesung.h"
 
+#include "shell/TFensterLage.h"
+
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -98,9 +100,5 @@ void TFormLoesung::fuellen(const QString& frage, const QString& antwort, bool le
 }
 
 void TFormLoesung::zentrieren(const QRect& hauptFensterRahmen) {
-    const QSize aussen = frameGeometry().size();
-    // Plain int division truncates towards zero, also for a window larger than the main one.
-    const int links = hauptFensterRahmen.left() + (hauptFensterRahmen.width() - aussen.width()) / 2;
-    const int oben = hauptFensterRahmen.top() + (hauptFensterRahmen.height() - aussen.height()) / 2;
-    move(links, oben);
+    move(TFensterLage::zentriert(hauptFensterRahmen, frameGeometry().size()));
 }

@@ -1,5 +1,7 @@
 #include "shell/ui/TForm1.h"
 
+#include "backup/ui/TFormSoftInfo.h"
+
 #include "lessons/ui/TDigitalZaehler.h"
 #include "lessons/ui/TErfolgsBalken.h"
 #include "lessons/ui/TFormLoesung.h"
@@ -30,7 +32,7 @@ TForm1::TForm1(TPlattform plattform, IModalDialoge& dialoge, QWidget* eltern)
     : QWidget(eltern), m_plattform(plattform), m_dialoge(dialoge), m_trainer(*this, plattform) {
     setObjectName(QStringLiteral("Form1"));
     setProperty("Klasse", QStringLiteral("TForm1"));
-    setWindowTitle(QStringLiteral("DRILLA, der Lerntrainer ") + QStringLiteral(" V3.5b "));
+    setWindowTitle(QStringLiteral("DRILLA, der Lerntrainer ") + m_trainer.VersionsZusatz);
     setWindowIcon(TSymbole::programm());
     resize(kBreite, kHoehe);
     setMinimumSize(kMinBreite, kMinHoehe);
@@ -82,6 +84,7 @@ void TForm1::verbinden() {
     bei("Lektionladen", [this] { m_trainer.LektionladenClick(); });
     bei("Auswertung", [this] { m_trainer.AuswertungClick(); });
     bei("Auswertungzurcksetzten1", [this] { m_trainer.Auswertungzurcksetzten1Click(); });
+    bei("Info1", [this] { Info1Click(); });
     bei("Ton1", [this] { Ton1Click(); });
     bei("PopupHilfeanzeigen1", [this] { PopupHilfeanzeigen1Click(); });
     bei("KeineFarbeimAusdruck1", [this] { KeineFarbeimAusdruck1Click(); });

@@ -71,6 +71,7 @@ private:
     void verbinden();
 
     void btn6Click();
+    void Info1Click();
     void Ton1Click();
     void PopupHilfeanzeigen1Click();
     void KeineFarbeimAusdruck1Click();

@@ -261,7 +261,6 @@ void TForm1::erzeugeMenues() {
                              "AdministratorModus",
                              "Index1",
                              "TippsTricks1",
-                             "Info1",
                              "Homepage1"})
         aktion(QString::fromLatin1(name))->setEnabled(false);
 }

@@ -125,6 +125,12 @@ void TForm1::btn6Click() {
     close();
 }
 
+void TForm1::Info1Click() {
+    TFormSoftInfo fenster(m_trainer.VersionsZusatz, this);
+    fenster.FormShow(frameGeometry());
+    m_dialoge.ausfuehren(fenster);
+}
+
 void TForm1::FormKeyDown(int taste) {
     if (taste == Qt::Key_F2)
         m_trainer.LoesungAnzeigenImageClick();

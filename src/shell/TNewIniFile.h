@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <optional>
+#include <utility>
 
 // A settings file of sections and "key=value" lines in Windows-1252. Section and key names are
 // compared without regard to case. Every call goes to the file itself, so several objects on the
@@ -25,19 +25,18 @@ public:
     // Any non-zero number is true.
     bool boolLesen(const QString& abschnitt, const QString& schluessel, bool vorgabe) const;
 
-    // False when the file could not be written; it is then unchanged. Names that could not be
-    // read back (empty, holding a line break, "=" in a key, "]" in a section) and values holding a
-    // line break also fail, as do characters Windows-1252 lacks.
+    // False when the file could not be written; it is then unchanged. What could not be read back
+    // fails too: an empty name, a line break or NUL anywhere, "=" in a key or "[" opening it, "]"
+    // in a section, and characters Windows-1252 lacks.
     [[nodiscard]] bool textSchreiben(const QString& abschnitt, const QString& schluessel,
                                      const QString& wert);
-    [[nodiscard]] bool zahlSchreiben(const QString& abschnitt, const QString& schluessel,
-                                     int wert);
+    [[nodiscard]] bool zahlSchreiben(const QString& abschnitt, const QString& schluessel, int wert);
     // Written as "1" or "0".
     [[nodiscard]] bool boolSchreiben(const QString& abschnitt, const QString& schluessel,
                                      bool wert);
 
     // The number a value stands for: an optional sign, then decimal digits within int, or "0x"
-    // and up to eight hex digits taken as a 32-bit pattern (0xFFFFFFFF is -1).
+    // and hex digits up to FFFFFFFF taken as a 32-bit pattern (0xFFFFFFFF is -1).
     static std::optional<int> zahlAusText(QStringView text);
 
     // Every write is committed to the disk before it returns, so nothing is ever pending here;

@@ -1,4 +1,4 @@
-#include "lessons/TStrHolder.h"
+#include "shell/TVerzeichnisse.h"
 #include "shell/ui/TForm1.h"
 #include "shell/ui/TQtKlang.h"
 #include "shell/ui/TQtMeldungen.h"
@@ -9,6 +9,8 @@
 #include "shell/ui/TQtZufall.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication anwendung(argc, argv);
@@ -25,13 +27,13 @@ int main(int argc, char* argv[]) {
 
     TForm1 fenster({meldungen, klang, warten, shell, uhr, zufall}, dialoge);
     meldungen.setzeEltern(&fenster);
-    // Single-user layout: data and lessons live beside the program.
     const QString programmVerzeichnis = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    fenster.trainer().DatenVerzeichnis = programmVerzeichnis;
-    fenster.trainer().LektionsVerzeichnis = programmVerzeichnis;
-    QStringList protokoll;
-    if (TStrHolder::laden(programmVerzeichnis + QStringLiteral("auswertung.txt"), protokoll))
-        fenster.trainer().LogStrHolder = protokoll;
-    fenster.show();
+    // The per-user shell folders: application data and documents.
+    const QStringList shellOrdner = {
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)};
+    fenster.FormCreate(programmVerzeichnis,
+                       TVerzeichnisse::netzwerkmodusErmitteln(programmVerzeichnis), shellOrdner,
+                       QDir::homePath() + QStringLiteral("/.drilla/"));
     return anwendung.exec();
 }

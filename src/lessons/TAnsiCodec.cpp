@@ -67,3 +67,12 @@ QByteArray TAnsiCodec::kodieren(const QString& text, bool* ok) {
         *ok = alles;
     return bytes;
 }
+
+QString TAnsiCodec::ersetzen(const QString& text) {
+    QString ergebnis = text;
+    for (QChar& c : ergebnis) {
+        if (!darstellbar(c))
+            c = QLatin1Char('?');
+    }
+    return ergebnis;
+}

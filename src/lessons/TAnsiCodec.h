@@ -16,6 +16,9 @@ public:
     static QByteArray kodieren(const QString& text, bool* ok = nullptr);
     static bool darstellbar(QChar zeichen);
     static bool darstellbar(const QString& text);
+    // The text with every character the code page lacks replaced by '?', for texts (paths from
+    // the file system, names) that are only recorded, so that recording them never fails.
+    static QString ersetzen(const QString& text);
     // The byte for a character, or -1 when the code page cannot store it.
     static int byteFuer(QChar zeichen);
 };

@@ -1,5 +1,7 @@
 #include "lessons/TAuswertung.h"
 
+#include "lessons/TAnsiCodec.h"
+
 #include <algorithm>
 #include <array>
 
@@ -83,7 +85,8 @@ QString TAuswertung::datumText(const QDateTime& zeitpunkt, const QLocale& gebiet
 
 QStringList TAuswertung::abschlussEintrag(const QString& benutzer, const QString& datum,
                                           const QString& lektion, qint64 fehler) {
-    return {QStringLiteral(" "), kBenutzer + benutzer, kDatum + datum, kLektion + lektion,
+    return {QStringLiteral(" "), kBenutzer + TAnsiCodec::ersetzen(benutzer),
+            kDatum + TAnsiCodec::ersetzen(datum), kLektion + TAnsiCodec::ersetzen(lektion),
             kErgebnis + QString::number(fehler) + QStringLiteral(" Fehler")};
 }
 

@@ -286,14 +286,35 @@ void TLernTrainer::Auswerten() {
     m_ansicht.urteilZeigen(band.text.text(Optionen.AnredeIndex()));
 }
 
+QString TLernTrainer::protokollPfad() const {
+    return DatenVerzeichnis + QStringLiteral("auswertung.txt");
+}
+
+void TLernTrainer::protokollLaden() {
+    LogStrHolder.clear();
+    if (QFileInfo::exists(protokollPfad()))
+        TStrHolder::laden(protokollPfad(), LogStrHolder);
+    m_protokollAufPlatte = LogStrHolder;
+}
+
+bool TLernTrainer::ProtokollSichern() {
+    if (LogStrHolder == m_protokollAufPlatte)
+        return true;
+    if (!TStrHolder::speichern(protokollPfad(), LogStrHolder))
+        return false;
+    m_protokollAufPlatte = LogStrHolder;
+    return true;
+}
+
 void TLernTrainer::AuswertungClick() {
-    const QString pfad = DatenVerzeichnis + QStringLiteral("auswertung.txt");
+    const QString pfad = protokollPfad();
     if (!TStrHolder::speichern(pfad, LogStrHolder)) {
         m_plattform.meldungen.meldung(
             TMeldungsArt::Fehler, anwendungsTitel(),
             QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad));
         return;
     }
+    m_protokollAufPlatte = LogStrHolder;
     m_plattform.shell.textBearbeiten(pfad);
 }
 

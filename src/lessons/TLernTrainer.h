@@ -41,6 +41,10 @@ public:
     void KlangSpielen(int nummer);
     void FehlerResetClick();
 
+    // Start-up: the evaluation log of the data directory, when there is one.
+    void protokollLaden();
+    // Writes the log when it holds records the file lacks; false when that fails.
+    bool ProtokollSichern();
     void AuswertungClick();
     void Auswertungzurcksetzten1Click();
 
@@ -67,10 +71,12 @@ private:
     void lektionBeenden();
     void Auswerten();
     void historieVerschieben(const QString& pfad);
+    QString protokollPfad() const;
     void keineLektion();
     void information(const QString& text);
 
     ITrainerAnsicht& m_ansicht;
     TPlattform m_plattform;
     quint64 m_vorlage = 0;
+    QStringList m_protokollAufPlatte; // what auswertung.txt holds as far as this run knows
 };

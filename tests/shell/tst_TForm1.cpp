@@ -137,7 +137,7 @@ private slots:
             {"LesemodusMenu", "Lese&modus", false, false},
             {"Vertauschen", "&Aufgabe und Anwort vertauschen", false, false},
             {"MenuItem7", "&Fehler nochmals üben", false, false},
-            {"TippsTricks1", "&Tipps && Tricks", false, false},
+            {"TippsTricks1", "&Tipps && Tricks", true, false},
             {"Info1", "Inf&o...", true, false},
             {"LetztegeladeneLektion5", "Kein Eintrag", false, false},
         };

@@ -85,6 +85,9 @@ void TForm1::verbinden() {
     bei("Auswertung", [this] { m_trainer.AuswertungClick(); });
     bei("Auswertungzurcksetzten1", [this] { m_trainer.Auswertungzurcksetzten1Click(); });
     bei("Info1", [this] { Info1Click(); });
+    bei("Index1", [this] { Index1Click(); });
+    bei("TippsTricks1", [this] { TippsTricks1Click(); });
+    bei("Homepage1", [this] { Homepage1Click(); });
     bei("Ton1", [this] { Ton1Click(); });
     bei("PopupHilfeanzeigen1", [this] { PopupHilfeanzeigen1Click(); });
     bei("KeineFarbeimAusdruck1", [this] { KeineFarbeimAusdruck1Click(); });

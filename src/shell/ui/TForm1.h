@@ -3,11 +3,16 @@
 #include "lessons/ITrainerAnsicht.h"
 #include "lessons/TLernTrainer.h"
 #include "shell/TPlattform.h"
+#include "shell/TSchriftDaten.h"
+#include "shell/TVerzeichnisse.h"
+
+#include <QPointer>
 
 #include <QList>
 #include <QWidget>
 
 class IModalDialoge;
+class THilfeFenster;
 class TDigitalZaehler;
 class TErfolgsBalken;
 class TZeichenfeld;
@@ -29,6 +34,20 @@ public:
     ~TForm1() override;
 
     TLernTrainer& trainer() { return m_trainer; }
+    const TVerzeichnisse& verzeichnisse() const { return m_verzeichnisse; }
+
+    // The start-up sequence, with the window on screen; ends with the name prompt.
+    void FormCreate(const QString& programmVerzeichnis, bool netzwerkmodus,
+                    const QStringList& shellOrdner, const QString& ausweichVerzeichnis);
+    void EinstellungenLaden(const QString& pfad);
+    void MenuSchriftSetzen(const TSchriftDaten& schrift);
+    void FeldSchriftSetzen(const TSchriftDaten& schrift);
+    // Asks before the window may close; then the placement is written.
+    bool FormCloseQuery();
+    void FormClose();
+    // The history captions as they stand in the menu.
+    QStringList historienTitel() const;
+    QStringList sonderzeichen() const; // captions of tiles 79 to 91
     QAction* aktion(const QString& name) const;
 
     // ITrainerAnsicht
@@ -59,6 +78,7 @@ public:
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
 
 private:
     void erzeugeWerkzeugleiste();
@@ -72,6 +92,14 @@ private:
 
     void btn6Click();
     void Info1Click();
+    void Index1Click();
+    void TippsTricks1Click();
+    void Homepage1Click();
+    void TippsBeimStart();
+    void tippsZeigen();
+    void ZeichenfelderVorbereiten();
+    void speicherFehler();
+    void namenErfragen();
     void Ton1Click();
     void PopupHilfeanzeigen1Click();
     void KeineFarbeimAusdruck1Click();
@@ -82,6 +110,10 @@ private:
     TPlattform m_plattform;
     IModalDialoge& m_dialoge;
     TLernTrainer m_trainer;
+    TVerzeichnisse m_verzeichnisse;
+    QString m_tippsDatei; // empty: no tips file
+    QPointer<THilfeFenster> m_hilfe;
+    bool m_geschlossen = false;
 
     QWidget* FormPanel1 = nullptr;
     QFrame* toppanel = nullptr;

@@ -258,10 +258,7 @@ void TForm1::erzeugeMenues() {
                              "lektionsverzeichnis",
                              "NetzwerkLektionsPfad",
                              "PrivatesLektionsverzeichnis",
-                             "AdministratorModus",
-                             "Index1",
-                             "TippsTricks1",
-                             "Homepage1"})
+                             "AdministratorModus"})
         aktion(QString::fromLatin1(name))->setEnabled(false);
 }
 

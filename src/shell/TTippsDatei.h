@@ -1,0 +1,29 @@
+#pragma once
+
+#include "shell/TNewIniFile.h"
+
+#include <QString>
+#include <optional>
+
+// The tips file: which tip comes next and whether the tips window opens at start. Every call
+// goes to the file at once, so the place in the tips survives the program.
+class TTippsDatei {
+public:
+    // An empty path: there is no tips file; nothing is read or written.
+    explicit TTippsDatei(const QString& pfad);
+
+    bool vorhanden() const { return m_ini.has_value(); }
+
+    // The start-up check reads a missing value as "no".
+    bool ZeigenBeimStart() const;
+    // The check box reads a missing value as "yes", but is clear without a file.
+    bool Kontrollkaestchen() const;
+    // False when the file could not be written; without a file nothing is written.
+    bool SetzeZeigenBeimStart(bool zeigen);
+    // Shows tip "NextTip" (or tip 1 when there is none of that number) and moves on by one.
+    // `geschrieben` is false when the new place could not be stored.
+    QString NaechsterTipp(bool* geschrieben = nullptr);
+
+private:
+    std::optional<TNewIniFile> m_ini;
+};

@@ -1,0 +1,225 @@
+#include "TFakeDialoge.h"
+#include "TFakePlattform.h"
+#include "TTestDateien.h"
+#include "shell/ui/TForm1.h"
+#include "tiles/ui/TZeichenfeld.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+// Start-up and shutdown of the main window on a program directory of the test's own.
+class tst_Programmstart : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> programm;
+    std::unique_ptr<TFakePlattform> p;
+    std::unique_ptr<TFakeDialoge> d;
+    std::unique_ptr<TForm1> f;
+
+    QString pfad(const char* name) { return programm->filePath(QString::fromUtf8(name)); }
+    void schreibe(const char* name, const QByteArray& inhalt) {
+        QVERIFY(!schreibeDatei(*programm, QString::fromUtf8(name), inhalt).isEmpty());
+    }
+    // Starts the program; `name` answers the name prompt (a null string cancels it).
+    void starten(const QString& name = QString()) {
+        f = std::make_unique<TForm1>(p->plattform(), *d);
+        p->meldungen.eingaben.enqueue(name);
+        f->FormCreate(programm->path() + QLatin1Char('/'), false, {}, {});
+    }
+    TFakeMeldungen::TBox box() { return p->meldungen.nimm(); }
+    bool beenden(bool ok,
+                 const QString& frage = QStringLiteral("Wollen Sie DRILLA wirklich beenden?")) {
+        p->meldungen.antworten.enqueue(ok);
+        const bool zu = f->close();
+        const auto b = box();
+        if (b.art != QStringLiteral("OkAbbrechen") || b.titel != QStringLiteral("Bestätigung") ||
+            b.text != frage)
+            qWarning("unexpected end confirmation: %s", qPrintable(b.text));
+        return zu && b.text == frage;
+    }
+    template <typename T = QWidget> T* kind(const char* name) {
+        return f->findChild<T*>(QString::fromLatin1(name));
+    }
+
+private slots:
+    void init() {
+        programm = std::make_unique<QTemporaryDir>();
+        p = std::make_unique<TFakePlattform>();
+        d = std::make_unique<TFakeDialoge>();
+    }
+    void cleanup() {
+        QVERIFY2(p->meldungen.leer(), qPrintable(p->meldungen.offen().value(0).text));
+        f.reset();
+    }
+
+    void ersterStartOhneDateien() {
+        starten();
+        const QString ordner = programm->path() + QLatin1Char('/');
+        QCOMPARE(f->windowTitle(), QStringLiteral("DRILLA, der Lerntrainer  V3.5b "));
+        const auto frage = box();
+        QCOMPARE(frage.art, QStringLiteral("Eingabe"));
+        QCOMPARE(frage.titel, QStringLiteral("Benutzerverwaltung"));
+        QCOMPARE(frage.text, QStringLiteral("Bitte geben Sie hier Ihren Namen ein!"));
+        QCOMPARE(f->trainer().BenutzerName, QStringLiteral("unbekannt"));
+        QCOMPARE(f->trainer().LektionsVerzeichnis, ordner);
+        QCOMPARE(f->trainer().DatenVerzeichnis, ordner);
+        const TOptionen& o = f->trainer().Optionen;
+        QVERIFY(o.Ton && o.PopupHilfe && o.OhneFarbeDrucken);
+        QVERIFY(!o.FelderDrehen && !o.SofortPruefen && !o.AnredeDu && !o.Lesemodus);
+        QVERIFY(f->aktion(QStringLiteral("KeineFarbeimAusdruck1"))->isChecked());
+        QCOMPARE(kind<QLabel>("AktuelleInfoLabel")->text(),
+                 QStringLiteral("Bitte beantworten Sie die gestellten Aufgaben."));
+        QCOMPARE(f->aktion(QStringLiteral("LetztegeladeneLektion1"))->text(),
+                 QStringLiteral("Kein Eintrag"));
+        QCOMPARE(kind<TZeichenfeld>("RzLabel79")->text(), QStringLiteral("?"));
+        QCOMPARE(kind<QLabel>("BenutzerNameLabel")->text(), QStringLiteral("unbekannt"));
+        QCOMPARE(kind<QLabel>("ZahlDerAufgaben")->text(), QStringLiteral("    "));
+        QCOMPARE(f->aktion(QStringLiteral("PrivatesLektionsverzeichnis"))->toolTip(),
+                 ordner + QStringLiteral("Lektion/"));
+        QVERIFY(kind("AntwortEdit")->isVisible());
+        QVERIFY(d->gezeigt.isEmpty()); // no tips file: no tips window
+
+        // Cancelling the end confirmation writes nothing.
+        QVERIFY(!beenden(false));
+        QVERIFY(f->isVisible());
+        QVERIFY(!QFileInfo::exists(pfad("formpos.ini")));
+        QVERIFY(!QFileInfo::exists(pfad("drilla3.ini")));
+        // OK writes placement, settings and key map.
+        QVERIFY(beenden(true));
+        QVERIFY(QFileInfo::exists(pfad("formpos.ini")));
+        QVERIFY(leseDatei(pfad("drilla3.ini")).contains("Benutzer=unbekannt\r\n"));
+        QVERIFY(leseDatei(pfad("tasten.txt")).startsWith("[Sonderzeichen]\r\nTaste79=?\r\n"));
+        QVERIFY(!QFileInfo::exists(pfad("auswertung.txt"))); // nothing new to record
+    }
+
+    void vonHandGeschriebeneEinstellungen() {
+        schreibe("drilla3.ini", "[SETUP]\r\n anrede = 1 \r\nTon=0\r\nBenutzer= Lena \r\n"
+                                "AZSchrift=Comic Sans MS,clRed,16,d,bi\r\n"
+                                "Netzwerk_Lektions_Pfad=/srv/lektionen\r\n");
+        schreibe("tasten.txt", "[sonderzeichen]\r\nTaste79=\xe9\r\nTaste91=\r\n");
+        starten(QStringLiteral("Lena B."));
+        QCOMPARE(box().text, QStringLiteral("Bitte gib hier deinen Namen ein!"));
+        QCOMPARE(f->trainer().BenutzerName, QStringLiteral("Lena B."));
+        QCOMPARE(kind<QLabel>("BenutzerNameLabel")->text(), QStringLiteral("Lena B."));
+        QVERIFY(!f->trainer().Optionen.Ton);
+        QVERIFY(f->aktion(QStringLiteral("AnredemitDU1"))->isChecked());
+        QCOMPARE(kind("RzLabel5")->toolTip(),
+                 QStringLiteral("Wähle mit der Maus das nächste benötigte Zeichen der Lösung."));
+        QCOMPARE(f->trainer().LektionsVerzeichnis, QStringLiteral("/srv/lektionen/"));
+        const QFont feld = kind("AntwortEdit")->font();
+        QCOMPARE(feld.family(), QStringLiteral("Comic Sans MS"));
+        QCOMPARE(feld.pointSize(), 16);
+        QVERIFY(feld.bold() && feld.italic());
+        QCOMPARE(kind<QLabel>("FrageLabel")->palette().color(QPalette::WindowText),
+                 QColor(Qt::red));
+        QCOMPARE(kind<TZeichenfeld>("RzLabel79")->text(), QStringLiteral("é"));
+        QCOMPARE(kind<TZeichenfeld>("RzLabel91")->text(), QString());
+        QCOMPARE(kind<TZeichenfeld>("RzLabel80")->text(), QStringLiteral("?"));
+        QVERIFY(beenden(true, QStringLiteral("Willst Du DRILLA wirklich beenden?")));
+    }
+
+    void namensabfrage() {
+        schreibe("drilla3.ini", "[Setup]\r\nBenutzer=Tom\r\n");
+        starten(QString()); // Abbrechen keeps the stored name
+        box();
+        QCOMPARE(f->trainer().BenutzerName, QStringLiteral("Tom"));
+        f.reset();
+        // A name the files cannot store is asked again; an empty name is accepted.
+        p->meldungen.eingaben.enqueue(QStringLiteral("\u0141ukasz"));
+        starten(QStringLiteral(""));
+        QCOMPARE(box().art, QStringLiteral("Eingabe"));
+        QCOMPARE(box().art, QStringLiteral("Warnung"));
+        QCOMPARE(box().art, QStringLiteral("Eingabe"));
+        QCOMPARE(f->trainer().BenutzerName, QString());
+        QVERIFY(beenden(true));
+        QVERIFY(leseDatei(pfad("drilla3.ini")).contains("Benutzer=\r\n"));
+    }
+
+    void schreibgeschuetzteDaten() {
+        starten();
+        box();
+        // Directories where the files belong: every write fails, even for root.
+        for (const char* name : {"drilla3.ini", "tasten.txt", "formpos.ini", "auswertung.txt"})
+            QVERIFY(QDir(programm->path()).mkdir(QString::fromLatin1(name)));
+        f->trainer().LogStrHolder.append(QStringLiteral("neu"));
+        p->meldungen.antworten.enqueue(true);
+        QVERIFY(f->close());
+        const QString fehler = QStringLiteral("Die Daten können nicht gespeichert werden!\r\n"
+                                              "Eventuell ist der Datenträger schreibgeschützt.");
+        QCOMPARE(box().art, QStringLiteral("OkAbbrechen"));
+        for (int datei = 0; datei < 4; ++datei) { // placement, log, settings, key map
+            const auto b = box();
+            QCOMPARE(b.art, QStringLiteral("Information"));
+            QCOMPARE(b.text, fehler);
+        }
+    }
+
+    void protokollBeimBeendenGesichert() {
+        schreibe("auswertung.txt", " \r\nalt\r\n");
+        starten();
+        box();
+        QCOMPARE(f->trainer().LogStrHolder,
+                 QStringList({QStringLiteral(" "), QStringLiteral("alt")}));
+        f->trainer().LogStrHolder.append(QStringLiteral("neu"));
+        QVERIFY(beenden(true));
+        QCOMPARE(leseDatei(pfad("auswertung.txt")), QByteArray(" \r\nalt\r\nneu\r\n"));
+    }
+
+    void tippsUndHilfe() {
+        schreibe("drilla3.tip", "[TIPS]\r\nShowOnStartup=1\r\nNextTip=2\r\n[TIP TEXT]\r\n"
+                                "Tip1=Eins\r\nTip2=Zwei\r\n");
+        starten();
+        box();
+        QCOMPARE(d->gezeigt.size(), 1);
+        QCOMPARE(d->gezeigt.at(0).name, QStringLiteral("abcWelcomeTips1"));
+        QCOMPARE(d->gezeigt.at(0).titel, QStringLiteral("DRILLA, der Lerntrainer  V3.5b "));
+        QVERIFY(d->gezeigt.at(0).texte.values().contains(QStringLiteral("Zwei")));
+        f->aktion(QStringLiteral("TippsTricks1"))->trigger();
+        QVERIFY(d->gezeigt.at(1).texte.values().contains(QStringLiteral("Eins")));
+
+        f->aktion(QStringLiteral("Index1"))->trigger();
+        const auto warnung = box();
+        QCOMPARE(warnung.art, QStringLiteral("Warnung"));
+        QCOMPARE(warnung.text,
+                 QStringLiteral("Die Hilfedatei wurde nicht gefunden!\r\nBitte setzten "
+                                "Sie sich mit MORVANE in Verbindung."));
+        QVERIFY(QDir(programm->path()).mkdir(QStringLiteral("hilfe")));
+        schreibe("hilfe/index.html", "<html><body><h1>Hilfe</h1></body></html>");
+        f->aktion(QStringLiteral("Index1"))->trigger();
+        QWidget* hilfe = f->findChild<QWidget*>(QStringLiteral("Hilfe"));
+        QVERIFY(hilfe && hilfe->isVisible());
+
+        f->aktion(QStringLiteral("Homepage1"))->trigger();
+        QCOMPARE(p->shell.aufrufe.last(), QStringLiteral("adresse:https://www.morvane.de/"));
+        QVERIFY(beenden(true));
+        QVERIFY(!hilfe->isVisible()); // closed at shutdown
+    }
+
+    void netzwerkmodus() {
+        QTemporaryDir heim;
+        f = std::make_unique<TForm1>(p->plattform(), *d);
+        p->meldungen.eingaben.enqueue(QString());
+        f->FormCreate(programm->path() + QLatin1Char('/'), true, {heim.path()}, {});
+        box();
+        QCOMPARE(f->windowTitle(),
+                 QStringLiteral("DRILLA, der Lerntrainer  V3.5b  Netzwerkversion"));
+        const QString benutzer = heim.path() + QStringLiteral("/MORVANE/DRILLA/");
+        QCOMPARE(f->trainer().DatenVerzeichnis, benutzer);
+        QCOMPARE(f->trainer().LektionsVerzeichnis, benutzer);
+        QCOMPARE(f->aktion(QStringLiteral("PrivatesLektionsverzeichnis"))->toolTip(),
+                 benutzer + QStringLiteral("Lektion/"));
+        QVERIFY(QFileInfo(benutzer + QStringLiteral("Lektion")).isDir());
+        QVERIFY(beenden(true));
+        QVERIFY(QFileInfo::exists(benutzer + QStringLiteral("drilla3.ini")));
+        QVERIFY(!QFileInfo::exists(pfad("drilla3.ini")));
+    }
+};
+
+QTEST_MAIN(tst_Programmstart)
+#include "tst_Programmstart.moc"

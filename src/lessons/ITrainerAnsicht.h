@@ -39,6 +39,11 @@ public:
     virtual void setzeZeichenfeldHinweise(const QString& hinweis) = 0;
     virtual void setzeLesemodusText(const QString& text) = 0;
 
+    // Reading mode: suggestions instead of question and tiles.
+    virtual void lesemodusLayout(bool normal) = 0;
+    virtual void setzeNetzwerkHinweis(const QString& hinweis) = 0;
+    virtual void setzePrivatHinweis(const QString& hinweis) = 0;
+
     // Turns every tile to a random angle below `bereich` degrees.
     virtual void zeichenfelderDrehen(int bereich) = 0;
 };

@@ -5,6 +5,9 @@
 #include "lessons/TAuswertung.h"
 #include "lessons/TStrHolder.h"
 
+#include "shell/TNewIniFile.h"
+#include "shell/TVerzeichnisse.h"
+
 #include <QFileInfo>
 
 namespace {
@@ -22,6 +25,14 @@ const TAnredeText kZeichenfeldHinweis = {
 const TAnredeText kLesemodusAufgabe = {"Klicken Sie den fehlerfreie Satz mit der Maus einfach an!",
                                        "Klicke den fehlerfreie Satz mit der Maus einfach an!"};
 
+const TAnredeText kNichtGefunden = {
+    "Bitte versuchen Sie es mit Hilfe des Menupunktes -Lektion laden-",
+    "Bitte versuche es mit Hilfe des Menupunktes -Lektion laden-"};
+const TAnredeText kLesemodusBeachten = {
+    "Bitte beachten Sie, dass dieser Lesemodus nur dann sinnvoll eingesetzt",
+    "Bitte beachte, dass dieser Lesemodus nur dann sinnvoll eingesetzt"};
+const char* const kKeineFehler = "Es wurden keine Fehler erkannt.\r\nDer Vorgang wird abgebrochen!";
+
 const QString kLektionsFilter = QStringLiteral("Lektionen  (*.txt)|*.txt");
 const QString kHistorienLuecke = QStringLiteral("kein Eintrag");
 const QString kHistorienBlanks = QStringLiteral("   ");
@@ -37,6 +48,10 @@ QString TLernTrainer::anwendungsTitel() {
 
 void TLernTrainer::information(const QString& text) {
     m_plattform.meldungen.meldung(TMeldungsArt::Information, QStringLiteral("Information"), text);
+}
+
+void TLernTrainer::dateiFehler(const QString& text, const QString& pfad) {
+    m_plattform.meldungen.meldung(TMeldungsArt::Fehler, anwendungsTitel(), text.arg(pfad));
 }
 
 void TLernTrainer::keineLektion() {
@@ -86,9 +101,7 @@ void TLernTrainer::LektionEinlesen(const QString& pfad, bool inHistorie) {
     m_ansicht.setzeLektionsUeberschrift(QFileInfo(pfad).fileName());
 
     if (!TStrHolder::laden(pfad, Lektion.StrHolderLektion)) {
-        m_plattform.meldungen.meldung(
-            TMeldungsArt::Fehler, anwendungsTitel(),
-            QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(pfad));
+        dateiFehler(QStringLiteral("Datei %1 kann nicht geöffnet werden"), pfad);
         return;
     }
     m_ansicht.setzeZahlDerAufgaben(QString::number(Lektion.StrHolderLektion.size()) +
@@ -309,9 +322,7 @@ bool TLernTrainer::ProtokollSichern() {
 void TLernTrainer::AuswertungClick() {
     const QString pfad = protokollPfad();
     if (!TStrHolder::speichern(pfad, LogStrHolder)) {
-        m_plattform.meldungen.meldung(
-            TMeldungsArt::Fehler, anwendungsTitel(),
-            QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad));
+        dateiFehler(QStringLiteral("Datei %1 kann nicht erstellt werden"), pfad);
         return;
     }
     m_protokollAufPlatte = LogStrHolder;
@@ -369,4 +380,128 @@ void TLernTrainer::AnredemitDU1Click() {
     m_ansicht.setzeZeichenfeldHinweise(kZeichenfeldHinweis.text(anrede));
     m_ansicht.setzeInfoText(kBeantworten.text(anrede));
     m_ansicht.setzeLesemodusText(kLesemodusAufgabe.text(anrede));
+}
+
+void TLernTrainer::LetztegeladeneLektion1Click(const QString& titel) {
+    if (Sitzung.PruefungLaeuft)
+        return;
+    QString pfad = titel;
+    while (pfad.endsWith(QLatin1Char(' ')))
+        pfad.chop(1);
+    if (!QFileInfo(pfad).isFile()) {
+        m_plattform.meldungen.meldung(TMeldungsArt::Warnung, QStringLiteral("Warnung"),
+                                      QStringLiteral("Die Lektion wurde nicht gefunden!\r\n") +
+                                          kNichtGefunden.text(Optionen.AnredeIndex()));
+        return;
+    }
+    Sitzung.Beantwortet = false;
+    LektionEinlesen(pfad, false);
+    Lektion.Protokollname = pfad;
+    const QString datum =
+        TAuswertung::datumText(m_plattform.uhr.jetzt(), m_plattform.uhr.gebietsschema());
+    LogStrHolder.append(TAuswertung::neuGeladenEintrag(BenutzerName, datum, pfad));
+}
+
+void TLernTrainer::FehlerUebenClick() {
+    if (Sitzung.PruefungLaeuft)
+        return;
+    if (Sitzung.StrHolderFehler.isEmpty()) {
+        information(QString::fromUtf8(kKeineFehler));
+        return;
+    }
+    const QString pfad = LektionsVerzeichnis + QStringLiteral("fehler.txt");
+    if (!TStrHolder::speichern(pfad, Sitzung.StrHolderFehler)) {
+        dateiFehler(QStringLiteral("Datei %1 kann nicht erstellt werden"), pfad);
+        return;
+    }
+    Sitzung.Beantwortet = false;
+    LektionEinlesen(pfad, true);
+}
+
+void TLernTrainer::FehlerLektionSpeichernClick() {
+    if (Sitzung.StrHolderFehler.isEmpty()) {
+        information(QString::fromUtf8(kKeineFehler));
+        return;
+    }
+    TDateiDialog dialog;
+    dialog.verzeichnis = LektionsVerzeichnis;
+    dialog.vorgabeName = QStringLiteral("fehler.txt");
+    dialog.filter = kLektionsFilter;
+    dialog.standardEndung = QStringLiteral("*.txt");
+    // The list is taken now: a check finishing while the dialog is open must not change it.
+    const QStringList fehler = Sitzung.StrHolderFehler;
+    const QString pfad = m_plattform.meldungen.dateiSpeichern(dialog);
+    if (pfad.isEmpty())
+        return;
+    if (!TStrHolder::speichern(pfad, fehler))
+        dateiFehler(QStringLiteral("Datei %1 kann nicht erstellt werden"), pfad);
+}
+
+void TLernTrainer::VertauschenClick() {
+    if (!Lektion.LektionGeladen()) {
+        keineLektion();
+        return;
+    }
+    Optionen.Vertauschen = !Optionen.Vertauschen;
+    information(
+        Optionen.Vertauschen
+            ? QStringLiteral("Die Vertauschung wird mit der nächsten Aufgabe aktiviert!")
+            : QStringLiteral("Die Vertauschung wird mit der nächsten Aufgabe rückgängig gemacht!"));
+}
+
+void TLernTrainer::LesemodusMenuClick() {
+    Optionen.Lesemodus = !Optionen.Lesemodus;
+    if (Optionen.Lesemodus) {
+        const QStringList teile = {
+            kLesemodusBeachten.text(Optionen.AnredeIndex()),
+            QStringLiteral("werden kann, wenn die Lektion auch dafür vorgesehen ist."),
+            QStringLiteral("Es muss ohne Zweifel möglich sein, den richtigen sowie den falschen"),
+            QStringLiteral("Vorschlag zu erkennen!"),
+            QStringLiteral("Details zum Aufbau der Lese-Lektionen kann der Hilfedatei oder"),
+            QStringLiteral("der Dokumentation entnommen werden"),
+            QStringLiteral("Die Beispiel-Lektion \"lesetest.txt\" ist im Lektions-Verzeichnis zu "
+                           "finden")};
+        information(teile.join(QStringLiteral("\r\n")));
+    }
+    LesemodusUmschalten();
+}
+
+void TLernTrainer::LesemodusUmschalten() {
+    m_ansicht.lesemodusLayout(!Optionen.Lesemodus);
+    m_ansicht.setzeLesemodusText(kLesemodusAufgabe.text(Optionen.AnredeIndex()));
+}
+
+void TLernTrainer::VorschlagClick(const QString& vorschlag) {
+    if (Sitzung.PruefungLaeuft)
+        return;
+    m_ansicht.setzeAntwortText(vorschlag);
+    PruefBtnClick();
+}
+
+void TLernTrainer::NetzwerkLektionsPfadClick() {
+    const QString einstellungen = DatenVerzeichnis + QStringLiteral("drilla3.ini");
+    TNewIniFile ini(einstellungen);
+    const QString vorher =
+        ini.textLesen(QStringLiteral("Setup"), QStringLiteral("Netzwerk_Lektions_Pfad"),
+                      ProgrammVerzeichnis + QStringLiteral("Lektion"));
+    m_ansicht.setzeNetzwerkHinweis(vorher);
+    const QString gewaehlt = m_plattform.meldungen.ordnerWaehlen(
+        QStringLiteral("DRILLA, der Lerntrainer ") + VersionsZusatz,
+        QStringLiteral("Netzwerk-Lektionsverzeichnis auswählen ..."), vorher);
+    if (gewaehlt.isEmpty())
+        return;
+    if (!ini.textSchreiben(QStringLiteral("Setup"), QStringLiteral("Netzwerk_Lektions_Pfad"),
+                           gewaehlt)) {
+        dateiFehler(QStringLiteral("nach %1 kann nicht geschrieben werden"), einstellungen);
+        return;
+    }
+    TNewIniFile::IniDateiSchreiben(einstellungen);
+    LektionsVerzeichnis = TVerzeichnisse::normalisieren(gewaehlt);
+}
+
+void TLernTrainer::PrivatesLektionsverzeichnisClick() {
+    LektionsVerzeichnis = DatenVerzeichnis + QStringLiteral("Lektion/");
+    information(QStringLiteral("Das Lektionsverzeichnis wurde auf: ") + LektionsVerzeichnis +
+                QStringLiteral(" eingestellt"));
+    m_ansicht.setzePrivatHinweis(LektionsVerzeichnis);
 }

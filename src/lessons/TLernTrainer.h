@@ -17,6 +17,7 @@ public:
     TLernTrainer(ITrainerAnsicht& ansicht, TPlattform plattform);
 
     // Run-wide values (set at start-up).
+    QString ProgrammVerzeichnis;
     QString DatenVerzeichnis;
     QString LektionsVerzeichnis;
     QString BenutzerName = QStringLiteral("unbekannt");
@@ -58,6 +59,18 @@ public:
     void AnredemitDU1Click();
 
     void HistorieBeschriften();
+    // `titel`: the caption of the clicked history entry as it stands in the menu.
+    void LetztegeladeneLektion1Click(const QString& titel);
+
+    void FehlerUebenClick();
+    void FehlerLektionSpeichernClick();
+    void VertauschenClick();
+    void LesemodusMenuClick();
+    void LesemodusUmschalten();
+    void VorschlagClick(const QString& vorschlag);
+
+    void NetzwerkLektionsPfadClick();
+    void PrivatesLektionsverzeichnisClick();
 
     // Bumped by every presentation; a check compares it across its flash.
     quint64 vorlageNummer() const { return m_vorlage; }
@@ -74,6 +87,7 @@ private:
     QString protokollPfad() const;
     void keineLektion();
     void information(const QString& text);
+    void dateiFehler(const QString& text, const QString& pfad);
 
     ITrainerAnsicht& m_ansicht;
     TPlattform m_plattform;

@@ -26,5 +26,7 @@ public:
     // Empty result: cancelled.
     virtual QString dateiOeffnen(const TDateiDialog& dialog) = 0;
     virtual QString dateiSpeichern(const TDateiDialog& dialog) = 0;
-    virtual QString ordnerWaehlen(const QString& titel, const QString& start) = 0;
+    // `hinweis`: the instruction shown above the folders.
+    virtual QString ordnerWaehlen(const QString& titel, const QString& hinweis,
+                                  const QString& start) = 0;
 };

@@ -134,13 +134,12 @@ private slots:
             {"AnredemitDU1", "Anrede mit D&U", true, false},
             {"KeineFarbeimAusdruck1", "Drucken in &Konzept-Qualität", true, true},
             {"FelderDrehen1", "&Felder bei jeder Aufgabe drehen", false, false},
-            {"LesemodusMenu", "Lese&modus", false, false},
-            {"Vertauschen", "&Aufgabe und Anwort vertauschen", false, false},
-            {"MenuItem7", "&Fehler nochmals üben", false, false},
+            {"LesemodusMenu", "Lese&modus", true, false},
+            {"Vertauschen", "&Aufgabe und Anwort vertauschen", true, false},
+            {"MenuItem7", "&Fehler nochmals üben", true, false},
             {"TippsTricks1", "&Tipps && Tricks", true, false},
             {"Info1", "Inf&o...", true, false},
-            {"LetztegeladeneLektion5", "Kein Eintrag", false, false},
-        };
+            {"LetztegeladeneLektion5", "Kein Eintrag", true, false}};
         for (const auto& e : eintraege) {
             QAction* a = f->aktion(QString::fromLatin1(e.name));
             QVERIFY2(a, e.name);

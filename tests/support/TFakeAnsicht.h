@@ -75,4 +75,9 @@ public:
     void setzeZeichenfeldHinweise(const QString& hinweis) override { zeichenfeldHinweis = hinweis; }
     void setzeLesemodusText(const QString& text) override { lesemodusText = text; }
     void zeichenfelderDrehen(int) override { ++drehungen; }
+    void lesemodusLayout(bool normal) override { layouts.append(normal); }
+    void setzeNetzwerkHinweis(const QString& h) override { netzwerkHinweis = h; }
+    void setzePrivatHinweis(const QString& h) override { privatHinweis = h; }
+    QList<bool> layouts;
+    QString netzwerkHinweis, privatHinweis;
 };

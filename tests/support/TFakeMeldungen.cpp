@@ -51,10 +51,11 @@ QString TFakeMeldungen::dateiSpeichern(const TDateiDialog& dialog) {
     return dateien.dequeue();
 }
 
-QString TFakeMeldungen::ordnerWaehlen(const QString& titel, const QString& start) {
+QString TFakeMeldungen::ordnerWaehlen(const QString& titel, const QString& hinweis,
+                                      const QString& start) {
     TDateiDialog dialog;
     dialog.verzeichnis = start;
-    m_boxen.append({QStringLiteral("Ordner"), titel, {}, dialog});
+    m_boxen.append({QStringLiteral("Ordner"), titel, hinweis, dialog});
     if (dateien.isEmpty()) {
         ++fehlendeAntworten;
         return {};

@@ -23,7 +23,8 @@ public:
     bool texteingabe(const QString& titel, const QString& aufforderung, QString& wert) override;
     QString dateiOeffnen(const TDateiDialog& dialog) override;
     QString dateiSpeichern(const TDateiDialog& dialog) override;
-    QString ordnerWaehlen(const QString& titel, const QString& start) override;
+    QString ordnerWaehlen(const QString& titel, const QString& hinweis,
+                          const QString& start) override;
 
     // Scripted answers, used in order.
     QQueue<bool> antworten;

@@ -85,6 +85,22 @@ void TForm1::verbinden() {
     bei("Auswertung", [this] { m_trainer.AuswertungClick(); });
     bei("Auswertungzurcksetzten1", [this] { m_trainer.Auswertungzurcksetzten1Click(); });
     bei("Info1", [this] { Info1Click(); });
+    bei("MenuItem7", [this] { m_trainer.FehlerUebenClick(); });
+    bei("MenuItem8", [this] { m_trainer.FehlerLektionSpeichernClick(); });
+    bei("Vertauschen", [this] {
+        m_trainer.VertauschenClick();
+        optionenAnzeigen();
+    });
+    bei("LesemodusMenu", [this] {
+        m_trainer.LesemodusMenuClick();
+        optionenAnzeigen();
+    });
+    bei("NetzwerkLektionsPfad", [this] { m_trainer.NetzwerkLektionsPfadClick(); });
+    bei("PrivatesLektionsverzeichnis", [this] { m_trainer.PrivatesLektionsverzeichnisClick(); });
+    for (QAction* eintrag : m_historie)
+        connect(eintrag, &QAction::triggered, this, [this, eintrag] {
+            m_trainer.LetztegeladeneLektion1Click(eintrag->data().toString());
+        });
     bei("Index1", [this] { Index1Click(); });
     bei("TippsTricks1", [this] { TippsTricks1Click(); });
     bei("Homepage1", [this] { Homepage1Click(); });
@@ -175,9 +191,14 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
             m_trainer.AntwortEditMouseDown();
         break;
     case QEvent::MouseButtonRelease:
-        if (objekt == LoesungAnzeigenImage &&
-            static_cast<QMouseEvent*>(ereignis)->button() == Qt::LeftButton) {
+        if (static_cast<QMouseEvent*>(ereignis)->button() != Qt::LeftButton)
+            break;
+        if (objekt == LoesungAnzeigenImage) {
             m_trainer.LoesungAnzeigenImageClick();
+            return true;
+        }
+        if (objekt == Vorschlag1label || objekt == Vorschlag2label) {
+            m_trainer.VorschlagClick(static_cast<QLabel*>(objekt)->text());
             return true;
         }
         break;
@@ -313,6 +334,43 @@ void TForm1::setzeZeichenfeldHinweise(const QString& hinweis) {
 
 void TForm1::setzeLesemodusText(const QString& text) {
     Lesemodusaufgabelabel->setText(text);
+}
+
+void TForm1::lesemodusLayout(bool normal) {
+    for (TZeichenfeld* feld : m_zeichenfelder)
+        feld->setVisible(normal);
+    GroupBox1->setVisible(normal);
+    Lesetextlabel->setVisible(!normal);
+    GroupBox3->setVisible(!normal);
+    GroupBox4->setVisible(!normal);
+    Lesemodusaufgabelabel->setVisible(!normal);
+    auto setzeOben = [](QWidget* w, int oben) { w->move(w->x(), oben); };
+    constexpr int kAbstand = 12;
+    if (normal) {
+        setzeOben(GroupBox1, findChild<QWidget*>(QStringLiteral("Shape1"))->y() - 4);
+        setzeOben(GroupBox2, PruefBtn->y() + 4);
+        setzeOben(GroupBox3, findChild<QWidget*>(QStringLiteral("Bevel3"))->y() - 4);
+        setzeOben(GroupBox4, GroupBox3->geometry().bottom() + 1 + kAbstand);
+        setzeOben(Lesetextlabel, GroupBox2->geometry().bottom() + 1 + kAbstand);
+        return;
+    }
+    // The answer takes the question's place; the rest stacks below it.
+    setzeOben(GroupBox2, GroupBox1->y());
+    QWidget* davor = GroupBox2;
+    for (QWidget* w :
+         {static_cast<QWidget*>(Lesetextlabel), static_cast<QWidget*>(GroupBox3),
+          static_cast<QWidget*>(GroupBox4), static_cast<QWidget*>(Lesemodusaufgabelabel)}) {
+        setzeOben(w, davor->geometry().bottom() + 1 + kAbstand);
+        davor = w;
+    }
+}
+
+void TForm1::setzeNetzwerkHinweis(const QString& hinweis) {
+    aktion(QStringLiteral("NetzwerkLektionsPfad"))->setToolTip(hinweis);
+}
+
+void TForm1::setzePrivatHinweis(const QString& hinweis) {
+    aktion(QStringLiteral("PrivatesLektionsverzeichnis"))->setToolTip(hinweis);
 }
 
 void TForm1::zeichenfelderDrehen(int bereich) {

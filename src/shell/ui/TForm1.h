@@ -72,6 +72,9 @@ public:
     void setzeZeichenfeldHinweise(const QString& hinweis) override;
     void setzeLesemodusText(const QString& text) override;
     void zeichenfelderDrehen(int bereich) override;
+    void lesemodusLayout(bool normal) override;
+    void setzeNetzwerkHinweis(const QString& hinweis) override;
+    void setzePrivatHinweis(const QString& hinweis) override;
 
     static QColor antwortFarbe(TAntwortFarbe farbe);
 

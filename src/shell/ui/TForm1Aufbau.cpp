@@ -238,26 +238,9 @@ void TForm1::erzeugeMenues() {
                QStringLiteral("Zeigt die Homepage von MORVANE."));
 
     // Commands that later work builds stay visible but disabled until then.
-    for (const char* name : {"LesemodusMenu",
-                             "GeladeneLektionBearbeiten",
-                             "Vertauschen",
-                             "LetztegeladeneLektion1",
-                             "LetztegeladeneLektion2",
-                             "LetztegeladeneLektion3",
-                             "LetztegeladeneLektion4",
-                             "LetztegeladeneLektion5",
-                             "MenuItem7",
-                             "MenuItem8",
-                             "LektionsReport",
-                             "ArbeitsblattReport",
-                             "SchriftartderMenupunkte1",
-                             "SchriftartderZahlenfelder1",
-                             "TastenmitSonderzeichenbelegen1",
-                             "FelderDrehen1",
-                             "Datensicherung1",
-                             "lektionsverzeichnis",
-                             "NetzwerkLektionsPfad",
-                             "PrivatesLektionsverzeichnis",
+    for (const char* name : {"GeladeneLektionBearbeiten", "LektionsReport", "ArbeitsblattReport",
+                             "SchriftartderMenupunkte1", "SchriftartderZahlenfelder1",
+                             "TastenmitSonderzeichenbelegen1", "FelderDrehen1", "Datensicherung1",
                              "AdministratorModus"})
         aktion(QString::fromLatin1(name))->setEnabled(false);
 }
@@ -366,6 +349,7 @@ void TForm1::erzeugeTrainerSeite() {
         etikett(s, "Lesetextlabel", QString(13, QLatin1Char(' ')), QRect(240, 260, 0, 0),
                 schrift(QStringLiteral("Arial"), 12, true), kNavy);
     Lesetextlabel->adjustSize();
+    Lesetextlabel->setFixedHeight(15);
     Lesetextlabel->hide();
     Lesemodusaufgabelabel =
         etikett(s, "Lesemodusaufgabelabel",

@@ -63,6 +63,7 @@ void TForm1::FormCreate(const QString& programmVerzeichnis, bool netzwerkmodus,
             QStringLiteral("Das persönliche Datenverzeichnis konnte nicht angelegt werden.\r\n"
                            "DRILLA speichert die Daten deshalb in %1")
                 .arg(v.Ausweichhinweis));
+    m_trainer.ProgrammVerzeichnis = v.Programm;
     m_trainer.DatenVerzeichnis = v.Daten;
     m_trainer.LektionsVerzeichnis = v.Lektion;
     m_trainer.VersionsZusatz = v.VersionsZusatz;
@@ -127,6 +128,7 @@ void TForm1::EinstellungenLaden(const QString& pfad) {
     m_trainer.HistorieBeschriften();
     o.SofortPruefen = e.Optionen.SofortPruefen;
     o.Lesemodus = e.Optionen.Lesemodus;
+    m_trainer.LesemodusUmschalten();
     o.OhneFarbeDrucken = e.Optionen.OhneFarbeDrucken;
     optionenAnzeigen();
 }

@@ -64,8 +64,17 @@ QString TQtMeldungen::dateiSpeichern(const TDateiDialog& dialog) {
     return dateiDialog(dialog, true);
 }
 
-QString TQtMeldungen::ordnerWaehlen(const QString& titel, const QString& start) {
-    return QFileDialog::getExistingDirectory(eltern_, titel, start);
+QString TQtMeldungen::ordnerWaehlen(const QString& titel, const QString& hinweis,
+                                    const QString& start) {
+    QFileDialog dialog(eltern_, titel, start);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    // Our own dialog, so that the instruction can stand above the folders.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setLabelText(QFileDialog::LookIn, hinweis);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 QStringList TQtMeldungen::namensfilter(const QString& filter) {

@@ -18,7 +18,8 @@ public:
     bool texteingabe(const QString& titel, const QString& aufforderung, QString& wert) override;
     QString dateiOeffnen(const TDateiDialog& dialog) override;
     QString dateiSpeichern(const TDateiDialog& dialog) override;
-    QString ordnerWaehlen(const QString& titel, const QString& start) override;
+    QString ordnerWaehlen(const QString& titel, const QString& hinweis,
+                          const QString& start) override;
 
     // "Lektionen (*.txt)|*.txt|..." becomes one Qt name filter per pair.
     static QStringList namensfilter(const QString& filter);

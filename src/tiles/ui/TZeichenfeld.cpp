@@ -29,6 +29,7 @@ void TZeichenfeld::paintEvent(QPaintEvent*) {
     maler.setPen(Qt::black);
     maler.drawRect(rect().adjusted(0, 0, -1, -1));
     maler.setRenderHint(QPainter::TextAntialiasing);
+    // Every font can be drawn turned here, so a turned tile needs no switch to "Arial".
     maler.setFont(font());
     maler.setPen(palette().color(QPalette::WindowText));
     maler.translate(width() / 2.0, height() / 2.0);

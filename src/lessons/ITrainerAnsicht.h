@@ -14,6 +14,9 @@ public:
     virtual void setzeAntwortText(const QString& text) = 0;
     virtual void antwortFokusUndLeeren() = 0;
     virtual void antwortAllesMarkieren() = 0;
+    // Start of the selection, or the caret when nothing is selected.
+    virtual int antwortEinfuegePosition() const = 0;
+    virtual void setzeAntwortTextUndCursor(const QString& text, int cursor) = 0;
     virtual void setzeAntwortFarbe(TAntwortFarbe farbe) = 0;
 
     virtual void setzeAufgabenTitel(const QString& titel) = 0; // GroupBox1 and Lesetextlabel

@@ -9,6 +9,7 @@
 #include "shell/TVerzeichnisse.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -504,4 +505,14 @@ void TLernTrainer::PrivatesLektionsverzeichnisClick() {
     information(QStringLiteral("Das Lektionsverzeichnis wurde auf: ") + LektionsVerzeichnis +
                 QStringLiteral(" eingestellt"));
     m_ansicht.setzePrivatHinweis(LektionsVerzeichnis);
+}
+
+void TLernTrainer::RzLabel1Click(const QString& beschriftung) {
+    QString text = m_ansicht.antwortText();
+    const int p = m_ansicht.antwortEinfuegePosition();
+    // A selection is not replaced: the caption goes in front of it.
+    text.insert(std::min<qsizetype>(p, text.size()), beschriftung);
+    m_ansicht.setzeAntwortTextUndCursor(text, p + 1);
+    KlangSpielen(0);
+    EingabePruefen();
 }

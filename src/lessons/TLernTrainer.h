@@ -38,6 +38,8 @@ public:
     void PruefBtnClick();
     void LoesungAnzeigenImageClick();
     void EingabePruefen();
+    // A click on a character tile: its caption goes in at the caret, like typing.
+    void RzLabel1Click(const QString& beschriftung);
     bool BereitsBearbeitet();
     void KlangSpielen(int nummer);
     void FehlerResetClick();

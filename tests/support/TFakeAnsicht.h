@@ -42,6 +42,12 @@ public:
         antwortMarkiert = false;
     }
     void antwortAllesMarkieren() override { antwortMarkiert = true; }
+    int einfuegePosition = 0;
+    int antwortEinfuegePosition() const override { return einfuegePosition; }
+    void setzeAntwortTextUndCursor(const QString& text, int cursor) override {
+        antwort = text;
+        einfuegePosition = std::min<int>(cursor, text.size());
+    }
     void setzeAntwortFarbe(TAntwortFarbe f) override {
         farbe = f;
         farben.append(f);

@@ -8,6 +8,8 @@
 #include "lessons/ui/TfrmDemo470b.h"
 #include "shell/ui/IModalDialoge.h"
 #include "shell/ui/TSymbole.h"
+#include "tiles/TTastenbelegung.h"
+#include "tiles/ui/TSonderform.h"
 #include "tiles/ui/TZeichenfeld.h"
 
 #include <QAction>
@@ -97,6 +99,24 @@ void TForm1::verbinden() {
     });
     bei("NetzwerkLektionsPfad", [this] { m_trainer.NetzwerkLektionsPfadClick(); });
     bei("PrivatesLektionsverzeichnis", [this] { m_trainer.PrivatesLektionsverzeichnisClick(); });
+    bei("FelderDrehen1", [this] {
+        m_trainer.Optionen.FelderDrehen = aktion(QStringLiteral("FelderDrehen1"))->isChecked();
+    });
+    bei("TastenmitSonderzeichenbelegen1", [this] { TastenmitSonderzeichenbelegen1Click(); });
+    for (TZeichenfeld* feld : m_zeichenfelder) {
+        connect(feld, &TZeichenfeld::geklickt, this, [this](TZeichenfeld* f) { RzLabel1Click(f); });
+        if (feld->nummer() < TTastenbelegung::kErste)
+            continue;
+        connect(feld, &TZeichenfeld::gedrueckt, this,
+                [this](TZeichenfeld* f) { RzLabel79MouseDown(f); });
+        connect(feld, &TZeichenfeld::kontextmenue, this,
+                [this](TZeichenfeld*, const QPoint& ort) { PopupMenuSonderzeichen->popup(ort); });
+    }
+    PopupMenuSonderzeichen = new QMenu(this);
+    PopupMenuSonderzeichen->setObjectName(QStringLiteral("PopupMenuSonderzeichen"));
+    neueAktion(PopupMenuSonderzeichen, "Sonderzeichen1", QStringLiteral("Sonderzeichen"), {});
+    bei("Sonderzeichen1", [this] { Sonderzeichen1Click(); });
+    Sonderform = new TSonderform(this);
     for (QAction* eintrag : m_historie)
         connect(eintrag, &QAction::triggered, this, [this, eintrag] {
             m_trainer.LetztegeladeneLektion1Click(eintrag->data().toString());
@@ -197,6 +217,10 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
             m_trainer.LoesungAnzeigenImageClick();
             return true;
         }
+        if (const int tag = m_statusfelder.indexOf(qobject_cast<QLabel*>(objekt)); tag >= 0) {
+            StatusaendernClick(tag + 1);
+            return true;
+        }
         if (objekt == Vorschlag1label || objekt == Vorschlag2label) {
             m_trainer.VorschlagClick(static_cast<QLabel*>(objekt)->text());
             return true;
@@ -218,6 +242,7 @@ void TForm1::resizeEvent(QResizeEvent* ereignis) {
         feld->setGeometry(links, 3, 28, 25);
         links += 28;
     }
+    FormResize();
 }
 
 QColor TForm1::antwortFarbe(TAntwortFarbe farbe) {
@@ -371,9 +396,4 @@ void TForm1::setzeNetzwerkHinweis(const QString& hinweis) {
 
 void TForm1::setzePrivatHinweis(const QString& hinweis) {
     aktion(QStringLiteral("PrivatesLektionsverzeichnis"))->setToolTip(hinweis);
-}
-
-void TForm1::zeichenfelderDrehen(int bereich) {
-    for (TZeichenfeld* feld : m_zeichenfelder)
-        feld->setzeWinkel(m_plattform.zufall.ziehen(bereich));
 }

@@ -15,6 +15,7 @@ class IModalDialoge;
 class THilfeFenster;
 class TDigitalZaehler;
 class TErfolgsBalken;
+class TSonderform;
 class TZeichenfeld;
 class QAction;
 class QFrame;
@@ -55,6 +56,8 @@ public:
     void setzeAntwortText(const QString& text) override;
     void antwortFokusUndLeeren() override;
     void antwortAllesMarkieren() override;
+    int antwortEinfuegePosition() const override;
+    void setzeAntwortTextUndCursor(const QString& text, int cursor) override;
     void setzeAntwortFarbe(TAntwortFarbe farbe) override;
     void setzeAufgabenTitel(const QString& titel) override;
     void setzeFrage(const QString& frage) override;
@@ -95,6 +98,15 @@ private:
 
     void btn6Click();
     void Info1Click();
+    // Tile keyboard
+    void RzLabel1Click(TZeichenfeld* feld);
+    void RzLabel79MouseDown(TZeichenfeld* feld);
+    void Sonderzeichen1Click();
+    void TastenmitSonderzeichenbelegen1Click();
+    void StatusaendernClick(int tag);
+    void AlphabetAufsteigend();
+    void AlphabetAbsteigend();
+    void FormResize();
     void Index1Click();
     void TippsTricks1Click();
     void Homepage1Click();
@@ -117,6 +129,11 @@ private:
     QString m_tippsDatei; // empty: no tips file
     QPointer<THilfeFenster> m_hilfe;
     bool m_geschlossen = false;
+    TSonderform* Sonderform = nullptr;
+    QMenu* PopupMenuSonderzeichen = nullptr;
+    TZeichenfeld* m_gewaehltesFeld = nullptr; // GewaehltesFeld
+    QPoint m_pickerPosition;
+    bool m_editorOffen = false; // the lesson editor hosted in the page
 
     QWidget* FormPanel1 = nullptr;
     QFrame* toppanel = nullptr;

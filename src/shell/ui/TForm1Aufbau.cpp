@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -240,8 +241,7 @@ void TForm1::erzeugeMenues() {
     // Commands that later work builds stay visible but disabled until then.
     for (const char* name : {"GeladeneLektionBearbeiten", "LektionsReport", "ArbeitsblattReport",
                              "SchriftartderMenupunkte1", "SchriftartderZahlenfelder1",
-                             "TastenmitSonderzeichenbelegen1", "FelderDrehen1", "Datensicherung1",
-                             "AdministratorModus"})
+                             "Datensicherung1", "AdministratorModus"})
         aktion(QString::fromLatin1(name))->setEnabled(false);
 }
 
@@ -388,27 +388,45 @@ void TForm1::erzeugeStatusleiste() {
     faerben(RzStatusBar2, kNavy);
     struct Feld {
         const char* name;
-        const char* zeichen;
+        const char* oben;  // upper letter, or the whole motif
+        const char* unten; // lower letter; empty: a single motif
         const char* hinweis;
     };
     const Feld felder[] = {
-        {"Statusaendern", "A", "Alle Zeichen des Alphabets werden stehend dargestellt."},
-        {"DrehStatus", "\u21bb", "Dreht die Zeichen und Sonderzeichen des Alphabets zufällig."},
-        {"RunterStatus", "\u2193",
+        {"Statusaendern", "A", "", "Alle Zeichen des Alphabets werden stehend dargestellt."},
+        {"DrehStatus", "\u21bb", "", "Dreht die Zeichen und Sonderzeichen des Alphabets zufällig."},
+        {"RunterStatus", "A", "Z",
          "Sortiert die Zeichen des Alphabets in aufsteigender Reihenfolge."},
-        {"RaufStatus", "\u2191", "Sortiert die Zeichen des Alphabets in absteigender Reihenfolge."},
+        {"RaufStatus", "Z", "A", "Sortiert die Zeichen des Alphabets in absteigender Reihenfolge."},
     };
     int tag = 1;
     for (const Feld& f : felder) {
-        auto* l = new QLabel(QString::fromUtf8(f.zeichen), RzStatusBar2);
+        auto* l = new QLabel(RzStatusBar2);
         l->setObjectName(QString::fromLatin1(f.name));
         l->setProperty("Tag", tag++);
         l->setToolTip(QString::fromUtf8(f.hinweis));
         l->setAlignment(Qt::AlignCenter);
         l->setFrameStyle(QFrame::Box | QFrame::Sunken);
         l->setCursor(Qt::PointingHandCursor);
-        l->setFont(schrift(QStringLiteral("Arial"), 14, true));
-        l->setEnabled(false); // the tile commands come with the tile keyboard
+        // 16 x 16 pictures: one letter or arrow, or two letters above each other with an arrow.
+        QPixmap bild(16, 16);
+        bild.fill(Qt::transparent);
+        QPainter maler(&bild);
+        maler.setRenderHint(QPainter::Antialiasing);
+        maler.setPen(kNavy);
+        if (*f.unten == '\0') {
+            maler.setFont(schrift(QStringLiteral("Arial"), 14, true));
+            maler.drawText(bild.rect(), Qt::AlignCenter, QString::fromUtf8(f.oben));
+        } else {
+            maler.setFont(schrift(QStringLiteral("Arial"), 8, true));
+            maler.drawText(QRect(0, 0, 9, 8), Qt::AlignCenter, QString::fromUtf8(f.oben));
+            maler.drawText(QRect(0, 8, 9, 8), Qt::AlignCenter, QString::fromUtf8(f.unten));
+            maler.drawLine(12, 2, 12, 13);
+            maler.drawLine(12, 13, 10, 10);
+            maler.drawLine(12, 13, 14, 10);
+        }
+        maler.end();
+        l->setPixmap(bild);
         m_statusfelder.append(l);
     }
 }

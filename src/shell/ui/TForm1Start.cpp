@@ -12,6 +12,7 @@
 #include "shell/ui/TSchriftUmwandlung.h"
 #include "shell/ui/TTippsFenster.h"
 #include "tiles/TTastenbelegung.h"
+#include "tiles/ui/TFadenkreuz.h"
 #include "tiles/ui/TZeichenfeld.h"
 
 #include <QAction>
@@ -90,9 +91,10 @@ void TForm1::FormCreate(const QString& programmVerzeichnis, bool netzwerkmodus,
 }
 
 void TForm1::ZeichenfelderVorbereiten() {
+    for (TZeichenfeld* feld : m_zeichenfelder)
+        feld->setCursor(TFadenkreuz::cursor());
     setzeZeichenfeldHinweise(kZeichenfeldHinweis.text(m_trainer.Optionen.AnredeIndex()));
-    for (int n = 1; n <= 52; ++n)
-        m_zeichenfelder[n - 1]->setzeText(QString(QChar(n <= 26 ? 64 + n : 70 + n)));
+    AlphabetAufsteigend();
 }
 
 void TForm1::namenErfragen() {

@@ -1,5 +1,6 @@
 #include "tiles/ui/TZeichenfeld.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -36,6 +37,15 @@ void TZeichenfeld::paintEvent(QPaintEvent*) {
     maler.rotate(-m_winkel); // counter-clockwise
     const QRectF feld(-width() / 2.0, -height() / 2.0, width(), height());
     maler.drawText(feld, Qt::AlignCenter, m_text);
+}
+
+void TZeichenfeld::mousePressEvent(QMouseEvent* ereignis) {
+    emit gedrueckt(this);
+    QWidget::mousePressEvent(ereignis);
+}
+
+void TZeichenfeld::contextMenuEvent(QContextMenuEvent* ereignis) {
+    emit kontextmenue(this, ereignis->globalPos());
 }
 
 void TZeichenfeld::mouseReleaseEvent(QMouseEvent* ereignis) {

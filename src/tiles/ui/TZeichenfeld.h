@@ -19,10 +19,15 @@ public:
 
 signals:
     void geklickt(TZeichenfeld* feld);
+    // Any mouse button going down, before a click or a context menu.
+    void gedrueckt(TZeichenfeld* feld);
+    void kontextmenue(TZeichenfeld* feld, const QPoint& globalePosition);
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
+    void mousePressEvent(QMouseEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void contextMenuEvent(QContextMenuEvent* ereignis) override;
 
 private:
     int m_nummer;

@@ -1,7 +1,4 @@
-#include "TFakeAnsicht.h"
-#include "TFakePlattform.h"
-#include "TTestDateien.h"
-#include "lessons/TLernTrainer.h"
+#include "TTrainerUmgebung.h"
 #include "lessons/TStrHolder.h"
 
 #include <QFile>
@@ -16,36 +13,14 @@ const QString kBereits = QStringLiteral("Die Lektion wurde bereits bearbeitet.\r
                                         "Lektion");
 } // namespace
 
-class tst_TLernTrainer : public QObject {
+class tst_TLernTrainer : public QObject, TTrainerUmgebung {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> ordner;
-    std::unique_ptr<TFakePlattform> p;
-    std::unique_ptr<TFakeAnsicht> a;
-    std::unique_ptr<TLernTrainer> t;
-
-    QString laden(const QByteArray& inhalt, const QString& name = QStringLiteral("lektion.txt")) {
-        const QString pfad = schreibeDatei(*ordner, name, inhalt);
-        p->meldungen.dateien.enqueue(pfad);
-        t->LektionladenClick();
-        p->meldungen.nimm(); // the open dialog
-        return pfad;
-    }
     void tippen(const QString& text) { a->antwort = text; }
-    QString box() { return p->meldungen.nimm().text; }
 
 private slots:
-    void init() {
-        ordner = std::make_unique<QTemporaryDir>();
-        p = std::make_unique<TFakePlattform>();
-        a = std::make_unique<TFakeAnsicht>();
-        t = std::make_unique<TLernTrainer>(*a, p->plattform());
-        t->DatenVerzeichnis = ordner->path() + QLatin1Char('/');
-        t->LektionsVerzeichnis = t->DatenVerzeichnis;
-    }
-    void cleanup() {
-        QVERIFY2(p->meldungen.leer(), qPrintable(p->meldungen.offen().value(0).text));
-    }
+    void init() { anlegen(); }
+    void cleanup() { QVERIFY2(p->meldungen.leer(), qPrintable(offeneBox())); }
 
     void ladenZeigtDieErsteAufgabe() {
         const QString pfad = ordner->filePath(QStringLiteral("tiere.txt"));

@@ -1,7 +1,4 @@
-#include "TFakeAnsicht.h"
-#include "TFakePlattform.h"
-#include "TTestDateien.h"
-#include "lessons/TLernTrainer.h"
+#include "TTrainerUmgebung.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -9,21 +6,9 @@
 #include <memory>
 
 // Practising again and differently: error review, history, swap, reading mode, directories.
-class tst_Wiederholung : public QObject {
+class tst_Wiederholung : public QObject, TTrainerUmgebung {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> ordner;
-    std::unique_ptr<TFakePlattform> p;
-    std::unique_ptr<TFakeAnsicht> a;
-    std::unique_ptr<TLernTrainer> t;
-
-    QString laden(const QByteArray& inhalt, const QString& name = QStringLiteral("lektion.txt")) {
-        const QString pfad = schreibeDatei(*ordner, name, inhalt);
-        p->meldungen.dateien.enqueue(pfad);
-        t->LektionladenClick();
-        p->meldungen.nimm();
-        return pfad;
-    }
     // Answers the current exercise; a wrong answer is followed by Next.
     void beantworten(bool richtig) {
         a->antwort = richtig ? t->Sitzung.Antwort : QStringLiteral("falsch");
@@ -31,22 +16,11 @@ class tst_Wiederholung : public QObject {
         if (!richtig)
             t->NaechsteAufgabeBtnClick();
     }
-    QString box() { return p->meldungen.nimm().text; }
     QString fehlerDatei() { return t->LektionsVerzeichnis + QStringLiteral("fehler.txt"); }
 
 private slots:
-    void init() {
-        ordner = std::make_unique<QTemporaryDir>();
-        p = std::make_unique<TFakePlattform>();
-        a = std::make_unique<TFakeAnsicht>();
-        t = std::make_unique<TLernTrainer>(*a, p->plattform());
-        t->ProgrammVerzeichnis = ordner->path() + QStringLiteral("/programm/");
-        t->DatenVerzeichnis = ordner->path() + QLatin1Char('/');
-        t->LektionsVerzeichnis = t->DatenVerzeichnis;
-    }
-    void cleanup() {
-        QVERIFY2(p->meldungen.leer(), qPrintable(p->meldungen.offen().value(0).text));
-    }
+    void init() { anlegen(); }
+    void cleanup() { QVERIFY2(p->meldungen.leer(), qPrintable(offeneBox())); }
 
     void fehlerNochmalsUeben() {
         QByteArray zehn;

@@ -47,7 +47,10 @@ sanitizer)
 bench)
     pakete_installieren "${PAKETE[@]}"
     bauen "$BUILD" Release
-    for b in "$BUILD"/bench/bench_*; do QT_QPA_PLATFORM=offscreen "$b"; done
+    for b in "$BUILD"/bench/bench_*; do
+        [ -f "$b" ] && [ -x "$b" ] || continue
+        QT_QPA_PLATFORM=offscreen "$b"
+    done
     ;;
 *)
     echo "Aufruf: $0 start | test | sanitizer | bench" >&2

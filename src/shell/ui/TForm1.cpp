@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 // Designed client size and the smallest outer size (500 x 500 with the window frame).
@@ -359,6 +360,9 @@ void TForm1::setzeZeichenfeldHinweise(const QString& hinweis) {
 
 void TForm1::setzeLesemodusText(const QString& text) {
     Lesemodusaufgabelabel->setText(text);
+    // The label grows with its text, as a designed auto-size label does; it never clips.
+    Lesemodusaufgabelabel->resize(std::max(293, Lesemodusaufgabelabel->sizeHint().width()),
+                                  Lesemodusaufgabelabel->height());
 }
 
 void TForm1::lesemodusLayout(bool normal) {

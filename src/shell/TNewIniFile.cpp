@@ -1,9 +1,12 @@
 #include "shell/TNewIniFile.h"
 
+#include "lessons/TAnsiCodec.h"
 #include "lessons/TStrHolder.h"
 
 #include <QFileInfo>
+
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -227,6 +230,15 @@ std::optional<int> TNewIniFile::zahlAusText(QStringView text) {
     const quint32 muster =
         negativ ? 0u - static_cast<quint32>(betrag) : static_cast<quint32>(betrag);
     return static_cast<int>(muster);
+}
+
+bool TNewIniFile::wertSpeicherbar(QStringView wert) {
+    if (wert.size() > kMaxWertLaenge || hatZeilenende(wert))
+        return false;
+    if (!wert.isEmpty() && (istBlank(wert.front()) || istBlank(wert.back())))
+        return false;
+    return std::all_of(wert.begin(), wert.end(),
+                       [](QChar c) { return TAnsiCodec::darstellbar(c); });
 }
 
 void TNewIniFile::IniDateiSchreiben(const QString& pfad) {

@@ -39,6 +39,10 @@ public:
     // and hex digits up to FFFFFFFF taken as a 32-bit pattern (0xFFFFFFFF is -1).
     static std::optional<int> zahlAusText(QStringView text);
 
+    // True when `wert` would read back exactly as written: no line break or NUL, no blank or tab
+    // at either end, at most kMaxWertLaenge characters, only characters Windows-1252 has.
+    static bool wertSpeicherbar(QStringView wert);
+
     // Every write is committed to the disk before it returns, so nothing is ever pending here;
     // kept so that callers can state where the file must be complete.
     static void IniDateiSchreiben(const QString& pfad);

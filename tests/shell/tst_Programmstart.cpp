@@ -7,8 +7,11 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 // Start-up and shutdown of the main window on a program directory of the test's own.
@@ -145,6 +148,74 @@ private slots:
         f->trainer().LogStrHolder.append(QStringLiteral("neu"));
         QVERIFY(beenden(true));
         QCOMPARE(leseDatei(pfad("auswertung.txt")), QByteArray(" \r\nalt\r\nneu\r\n"));
+    }
+
+    // Closing while the last answer flashes: the lesson ends first and its record is saved.
+    void beendenWaehrendDerPruefung() {
+        gestartet();
+        laden("Haus;house\r\n");
+        antwort()->setText(QStringLiteral("Haus"));
+        bool zuWaehrend = true;
+        int boxenWaehrend = -1;
+        p->warten.waehrend = [&] {
+            zuWaehrend = f->close();
+            boxenWaehrend = p->meldungen.offen().size();
+        };
+        p->meldungen.antworten.enqueue(true);
+        QTest::keyClick(antwort(), Qt::Key_Return);
+        QVERIFY(!zuWaehrend);
+        QCOMPARE(boxenWaehrend, 0); // not even the question during the check
+        QCOMPARE(box().text, QStringLiteral("1 Aufgaben: Davon wurden 0 fehlerhaft beantwortet"));
+        QCOMPARE(d->gezeigt.last().name, QStringLiteral("TfrmDemo470b"));
+        const auto frage = box();
+        QCOMPARE(frage.art, QStringLiteral("OkAbbrechen"));
+        QCOMPARE(frage.text, QStringLiteral("Wollen Sie DRILLA wirklich beenden?"));
+        QVERIFY(!f->isVisible());
+        const QByteArray protokoll = leseDatei(pfad("auswertung.txt"));
+        QVERIFY2(protokoll.contains(": 0 Fehler\r\n"), protokoll.constData());
+        QVERIFY(protokoll.contains(QFile::encodeName(pfad("l.txt"))));
+    }
+
+    // Cancelling the deferred end leaves the program running and ready for the next close.
+    void aufgeschobenesBeendenAbgebrochen() {
+        gestartet();
+        laden("a;b\r\nc;d\r\n");
+        antwort()->setText(QStringLiteral("falsch"));
+        p->warten.waehrend = [&] { QVERIFY(!f->close()); };
+        p->meldungen.antworten.enqueue(false);
+        kind<QPushButton>("PruefBtn")->click();
+        p->warten.waehrend = nullptr;
+        QCOMPARE(box().art, QStringLiteral("OkAbbrechen"));
+        QVERIFY(f->isVisible());
+        QVERIFY(!QFileInfo::exists(pfad("drilla3.ini")));
+        QVERIFY(beenden(true));
+    }
+
+    // The menu font's colour reaches the toolbar's menus, not only its buttons.
+    void menuSchriftFarbeInDenMenues() {
+        schreibe("drilla3.ini", "[Setup]\r\nMenuSchrift=Arial,clRed,16,d,b\r\n");
+        gestartet();
+        for (const char* name : {"LektionenPopup", "FehlerPopUp", "ArbeitsblattPopup",
+                                 "EinstellungPopupMenu", "HilfePopup"}) {
+            auto* menu = kind<QMenu>(name);
+            menu->ensurePolished();
+            menu->adjustSize();
+            QImage bild(menu->size(), QImage::Format_RGB32);
+            bild.fill(Qt::white);
+            menu->render(&bild);
+            int rot = 0;
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < bild.width(); ++x) {
+                    const QColor c = bild.pixelColor(x, y);
+                    if (c.red() > 180 && c.green() < 80 && c.blue() < 80)
+                        ++rot;
+                }
+            // Disabled entries keep the style's grey; this menu has no other yet.
+            const bool nurGesperrt = std::none_of(menu->actions().cbegin(), menu->actions().cend(),
+                                                  [](QAction* a) { return a->isEnabled(); });
+            QVERIFY2(nurGesperrt || rot > 20, name);
+        }
+        QVERIFY(beenden(true));
     }
 
     void tippsUndHilfe() {

@@ -325,13 +325,8 @@ void TForm1::setzeMenuSchrift(const TSchriftDaten& schrift) {
     const QColor farbe = TSchriftUmwandlung::farbe(schrift.Farbe);
     for (QMenu* menu : m_menues) {
         menu->setFont(f);
-        QPalette p = menu->palette();
-        p.setColor(QPalette::WindowText, farbe);
-        p.setColor(QPalette::Text, farbe);
-        p.setColor(QPalette::ButtonText, farbe);
-        menu->setPalette(p);
-        // The style sheet draws the items, so the colour has to be in it as well; selected and
-        // disabled entries keep the style's colours.
+        // The style sheet draws the items, so the colour goes into it; selected and disabled
+        // entries keep the style's colours.
         menu->setStyleSheet(
             QStringLiteral("QMenu::item { min-height: 29px; padding: 0px 24px 0px 28px; } "
                            "QMenu::item:enabled:!selected { color: %1; }")

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QToolTip>
@@ -158,6 +159,41 @@ private slots:
                  QStringLiteral("Bitte beantworte die gestellten Aufgaben."));
         QCOMPARE(kind<QLabel>("Lesemodusaufgabelabel")->text(),
                  QStringLiteral("Klicke den fehlerfreie Satz mit der Maus einfach an!"));
+    }
+
+    void hakenZeigenDasModell() {
+        f->optionen().setzen(TOption::Ton, false);
+        QVERIFY(!f->aktion(QStringLiteral("Ton1"))->isChecked());
+        f->optionen().umschalten(TOption::Lesemodus);
+        QVERIFY(f->aktion(QStringLiteral("LesemodusMenu"))->isChecked());
+        f->optionen().umschalten(TOption::Lesemodus);
+        // Refused without a lesson: mark and model stay off.
+        f->aktion(QStringLiteral("Vertauschen"))->trigger();
+        QCOMPARE(p->meldungen.nimm().text, QStringLiteral("Es wurde noch keine Lektion geladen."));
+        QVERIFY(!f->aktion(QStringLiteral("Vertauschen"))->isChecked());
+        QVERIFY(!f->optionen().werte().Vertauschen);
+    }
+
+    // Another page takes the trainer page's place; toolbar and status bar stay above it.
+    void seitenbereich() {
+        QStackedWidget& bereich = f->seitenbereich();
+        QCOMPARE(bereich.currentWidget(), &f->seite());
+        QCOMPARE(f->seite().geometry(), QRect(0, 0, 785, 571));
+        auto* andere = new QWidget;
+        bereich.addWidget(andere);
+        bereich.setCurrentWidget(andere);
+        QVERIFY(!kind("AntwortEdit")->isVisible());
+        QVERIFY(kind("btn1")->isVisible() && kind("RzStatusBar2")->isVisible());
+        QTest::mouseClick(kind("RaufStatus"), Qt::LeftButton);
+        QCOMPARE(p->meldungen.nimm().text,
+                 QStringLiteral("Diese Funktion steht Ihnen im Editor nicht zur Verfügung!"));
+        QCOMPARE(kind<TZeichenfeld>("RzLabel1")->text(), QStringLiteral("A"));
+        bereich.setCurrentWidget(&f->seite());
+        QTest::mouseClick(kind("RaufStatus"), Qt::LeftButton);
+        QCOMPARE(kind<TZeichenfeld>("RzLabel1")->text(), QStringLiteral("Z"));
+        // Clicks between the tiles reach the page below the keyboard.
+        QCOMPARE(f->seite().childAt(QPoint(275, 270)), nullptr);
+        QCOMPARE(f->seite().childAt(QPoint(250, 270)), kind("RzLabel1"));
     }
 
     void tippenPruefenUndAufblinken() {

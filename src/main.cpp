@@ -1,3 +1,4 @@
+#include "shell/TTexte.h"
 #include "shell/TVerzeichnisse.h"
 #include "shell/ui/TForm1.h"
 #include "shell/ui/TQtKlang.h"
@@ -14,8 +15,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication anwendung(argc, argv);
-    anwendung.setApplicationName(QStringLiteral("DRILLA V3.5b "));
-    anwendung.setApplicationDisplayName(QStringLiteral("DRILLA V3.5b "));
+    anwendung.setApplicationName(TTexte::kurzTitel());
+    anwendung.setApplicationDisplayName(TTexte::kurzTitel());
 
     TQtMeldungen meldungen(nullptr);
     TQtKlang klang;

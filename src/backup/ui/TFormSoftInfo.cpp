@@ -1,4 +1,5 @@
 #include "backup/ui/TFormSoftInfo.h"
+#include "shell/TTexte.h"
 
 #include "shell/TFensterLage.h"
 #include "shell/ui/TSymbole.h"
@@ -73,7 +74,7 @@ TFormSoftInfo::TFormSoftInfo(const QString& versionsZusatz, QWidget* eltern)
 }
 
 QString TFormSoftInfo::programmZeile(const QString& versionsZusatz) {
-    return QStringLiteral("DRILLA, der Lerntrainer  ") + versionsZusatz;
+    return TTexte::produktName() + QLatin1Char(' ') + versionsZusatz;
 }
 
 QString TFormSoftInfo::buildZeile() {

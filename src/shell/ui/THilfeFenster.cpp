@@ -1,4 +1,5 @@
 #include "shell/ui/THilfeFenster.h"
+#include "shell/TTexte.h"
 
 #include "shell/ui/TSymbole.h"
 
@@ -8,7 +9,7 @@
 THilfeFenster::THilfeFenster(const QString& startseite, QWidget* eltern)
     : QWidget(eltern, Qt::Window), m_browser(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("Hilfe"));
-    setWindowTitle(QStringLiteral("DRILLA, der Lerntrainer – Hilfe"));
+    setWindowTitle(TTexte::produktName() + QStringLiteral("– Hilfe"));
     setWindowIcon(TSymbole::programm());
     m_browser->setObjectName(QStringLiteral("HilfeBrowser"));
     m_browser->setOpenExternalLinks(true);

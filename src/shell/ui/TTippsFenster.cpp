@@ -1,4 +1,5 @@
 #include "shell/ui/TTippsFenster.h"
+#include "shell/TTexte.h"
 
 #include "shell/IMeldungen.h"
 #include "shell/TFensterLage.h"
@@ -159,8 +160,7 @@ void TTippsFenster::Gespeichert(bool ok) {
         return;
     m_gemeldet = true;
     m_meldungen.meldung(TMeldungsArt::Information, QStringLiteral("Information"),
-                        QStringLiteral("Die Daten können nicht gespeichert werden!\r\n"
-                                       "Eventuell ist der Datenträger schreibgeschützt."));
+                        QString::fromUtf8(TTexte::kSpeicherFehler));
 }
 
 void TTippsFenster::Zentrieren() {

@@ -19,14 +19,14 @@ pakete_installieren() {
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     echo "Installiere: ${fehlend[*]}"
     $sudo apt-get update -qq
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${fehlend[@]}" </dev/null
 }
 
 bauen() { # build dir, build type, extra cmake args...
     local ordner=$1 art=$2
     shift 2
-    cmake -S . -B "$ordner" -DCMAKE_BUILD_TYPE="$art" "$@" >/dev/null
-    cmake --build "$ordner" -j "$JOBS"
+    cmake -S . -B "$ordner" -DCMAKE_BUILD_TYPE="$art" "$@" >/dev/null &&
+        cmake --build "$ordner" -j "$JOBS"
 }
 
 # The user's build. It takes the folder as the tests left it (warnings as errors or not), so

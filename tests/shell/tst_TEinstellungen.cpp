@@ -1,4 +1,5 @@
 #include "TTestDateien.h"
+#include "lessons/TStrHolder.h"
 #include "shell/TEinstellungen.h"
 
 #include <QDir>
@@ -84,6 +85,37 @@ private slots:
         QCOMPARE(e.Historie.at(0), QStringLiteral("/l/a.txt"));
         QCOMPARE(e.Benutzer, QString());
         QVERIFY(e.Optionen.AnredeDu);
+    }
+
+    void beschaedigteEinstellungenWerdenGesichert() {
+        QTemporaryDir ordner;
+        const char roh[] = "[Setup]\r\nBenutzer=Max\r\n\0\0[Historie]\r\nx=1\r\n";
+        const QByteArray kaputt(roh, sizeof roh - 1);
+        const QString pfad = schreibeDatei(ordner, QStringLiteral("drilla3.ini"), kaputt);
+        TStrHolder::neueSicherungen();
+        const auto e = TEinstellungen::laden(pfad, QString());
+        QCOMPARE(e.Benutzer, QStringLiteral("Max"));
+        QVERIFY(TEinstellungen::speichern(pfad, e.Optionen, e.LetzteLektion, e.Benutzer, {}));
+        QCOMPARE(leseDatei(pfad + QStringLiteral(".original")), kaputt);
+        QVERIFY(!leseDatei(pfad).contains('\0'));
+        QCOMPARE(TStrHolder::neueSicherungen().size(), 1);
+    }
+
+    // Whatever the program hands over, the save lands and reads back.
+    void programmwerteSindImmerSpeicherbar() {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath(QStringLiteral("drilla3.ini"));
+        const QString lang = QStringLiteral("/") + QString(3000, u'p');
+        QVERIFY(TEinstellungen::speichern(
+            pfad, TOptionen(), QStringLiteral("/l/\u0416\u0443\u043a.txt   "),
+            QStringLiteral("  Max\r\nMuster "),
+            {lang, QStringLiteral(" \u20ac "), QStringLiteral("a\tb"), QString(), QString()}));
+        const auto e = TEinstellungen::laden(pfad, QString());
+        QCOMPARE(e.LetzteLektion, QStringLiteral("/l/???.txt"));
+        QCOMPARE(e.Benutzer, QStringLiteral("Max??Muster"));
+        QCOMPARE(e.Historie.at(0), lang.left(2047));
+        QCOMPARE(e.Historie.at(1), QStringLiteral("\u20ac"));
+        QCOMPARE(e.Historie.at(2), QStringLiteral("a\tb"));
     }
 
     void schreibfehlerWirdGemeldet() {

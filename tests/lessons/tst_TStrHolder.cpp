@@ -116,24 +116,6 @@ private slots:
         QVERIFY(TStrHolder::neueSicherungen().isEmpty());
     }
 
-    void saubereDateiBekommtKeineKopie() {
-        QTemporaryDir ordner;
-        const QString pfad = schreibeDatei(ordner, QStringLiteral("a.txt"), "a;b\r\n");
-        QVERIFY(TStrHolder::speichern(pfad, {QStringLiteral("c;d")}));
-        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files), QStringList{"a.txt"});
-        QVERIFY(TStrHolder::neueSicherungen().isEmpty());
-    }
-
-    void ordnerStattDatei() {
-        QTemporaryDir ordner;
-        QVERIFY(QDir(ordner.path()).mkdir(QStringLiteral("fehler.txt")));
-        QVERIFY(!TStrHolder::speichern(ordner.filePath(QStringLiteral("fehler.txt")),
-                                       {QStringLiteral("a;b")}));
-        QVERIFY(QFileInfo(ordner.filePath(QStringLiteral("fehler.txt"))).isDir());
-        QCOMPARE(QDir(ordner.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList{"fehler.txt"});
-    }
-
     void binaereUndRiesigeDateien() {
         QTemporaryDir ordner;
         QByteArray binaer;

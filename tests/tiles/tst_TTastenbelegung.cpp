@@ -33,17 +33,6 @@ private slots:
             QCOMPARE(gelesen.at(i), beschriftungen.at(i));
         QVERIFY(leseDatei(pfad).startsWith("[Sonderzeichen]\r\nTaste80=\xe7\r\nTaste79=\xe0\r\n"));
     }
-
-    void fehlendeDateiUndFehlendeSchluessel() {
-        QTemporaryDir ordner;
-        QCOMPARE(TTastenbelegung::TastenLaden(ordner.filePath(QStringLiteral("tasten.txt"))),
-                 QStringList(13, QStringLiteral("?")));
-        const QString pfad =
-            schreibeDatei(ordner, QStringLiteral("b.txt"), "[SONDERZEICHEN]\r\ntaste91 = \xbf\r\n");
-        const QStringList gelesen = TTastenbelegung::TastenLaden(pfad);
-        QCOMPARE(gelesen.last(), QStringLiteral("\u00bf"));
-        QCOMPARE(gelesen.first(), QStringLiteral("?"));
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_TTastenbelegung)

@@ -54,8 +54,9 @@ std::pair<qint64, qint64> achseEinpassen(qint64 anfang, qint64 ende, qint64 raum
 void TFensterPlatzierung::normalRechteckSetzen(const QRect& r) {
     Links = r.left();
     Oben = r.top();
-    Rechts = aufInt(qint64(r.left()) + r.width());
-    Unten = aufInt(qint64(r.top()) + r.height());
+    // QRect::width() itself overflows for a rectangle spanning the int range.
+    Rechts = aufInt(qint64(r.right()) + 1);
+    Unten = aufInt(qint64(r.bottom()) + 1);
 }
 
 QRect TFensterPlatzierung::normalRechteck() const {

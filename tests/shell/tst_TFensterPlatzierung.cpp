@@ -238,12 +238,14 @@ private slots:
     }
 
     void extremesRechteckWirdGeschrieben() {
+        constexpr int kMin = std::numeric_limits<int>::min();
+        constexpr int kMax = std::numeric_limits<int>::max();
         TFensterPlatzierung p;
-        p.normalRechteckSetzen(
-            QRect(QPoint(std::numeric_limits<int>::max() - 10, 0), QSize(100, 100)));
-        QCOMPARE(p.Links, std::numeric_limits<int>::max() - 10);
-        QCOMPARE(p.Rechts, std::numeric_limits<int>::max());
-        QCOMPARE(p.Unten, 100);
+        p.normalRechteckSetzen(QRect(QPoint(kMin, kMax - 10), QPoint(kMax, kMax)));
+        QCOMPARE(p.Links, kMin);
+        QCOMPARE(p.Rechts, kMax);
+        QCOMPARE(p.Oben, kMax - 10);
+        QCOMPARE(p.Unten, kMax);
     }
 
     void schreibfehler() {

@@ -6,6 +6,8 @@ cd "$(dirname "$0")"
 PAKETE=(build-essential cmake qt6-base-dev qt6-multimedia-dev fonts-liberation2 fonts-comic-neue)
 BUILD=${DRILLA_BUILD:-build}
 JOBS=${DRILLA_JOBS:-$(nproc)}
+# One build type for start, test and bench: switching types in one folder rebuilds everything.
+ART=RelWithDebInfo
 
 pakete_installieren() {
     local fehlend=()
@@ -17,36 +19,50 @@ pakete_installieren() {
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     echo "Installiere: ${fehlend[*]}"
     $sudo apt-get update -qq
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${fehlend[@]}" </dev/null
 }
 
 bauen() { # build dir, build type, extra cmake args...
     local ordner=$1 art=$2
     shift 2
-    cmake -S . -B "$ordner" -DCMAKE_BUILD_TYPE="$art" "$@" >/dev/null
-    cmake --build "$ordner" -j "$JOBS"
+    cmake -S . -B "$ordner" -DCMAKE_BUILD_TYPE="$art" "$@" >/dev/null &&
+        cmake --build "$ordner" -j "$JOBS"
+}
+
+# The user's build. It takes the folder as the tests left it (warnings as errors or not), so
+# nothing is compiled twice; only if that build fails with warnings as errors on is it redone
+# without them, so a newer compiler's new warning never stops the program from starting.
+nutzer_bauen() {
+    if bauen "$BUILD" "$ART"; then
+        return 0
+    fi
+    grep -q '^DRILLA_WERROR:BOOL=ON' "$BUILD/CMakeCache.txt" 2>/dev/null || return 1
+    echo "Erneuter Bau ohne -Werror" >&2
+    bauen "$BUILD" "$ART" -DDRILLA_WERROR=OFF
 }
 
 case "${1:-}" in
 start)
     pakete_installieren "${PAKETE[@]}"
-    bauen "$BUILD" Release
+    nutzer_bauen
     exec "$BUILD/bin/drilla"
     ;;
 test)
     pakete_installieren "${PAKETE[@]}"
-    bauen "$BUILD" RelWithDebInfo
+    bauen "$BUILD" "$ART" -DDRILLA_WERROR=ON
     ctest --test-dir "$BUILD" --output-on-failure -j "$JOBS"
     ;;
 sanitizer)
     pakete_installieren "${PAKETE[@]}"
-    bauen "$BUILD-asan" Debug -DDRILLA_SANITIZE=ON
-    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    bauen "$BUILD-asan" Debug -DDRILLA_SANITIZE=ON -DDRILLA_WERROR=ON
+    ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \
+    LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir "$BUILD-asan" --output-on-failure -j "$JOBS"
     ;;
 bench)
     pakete_installieren "${PAKETE[@]}"
-    bauen "$BUILD" Release
+    nutzer_bauen
     for b in "$BUILD"/bench/bench_*; do
         [ -f "$b" ] && [ -x "$b" ] || continue
         QT_QPA_PLATFORM=offscreen "$b"

@@ -92,6 +92,7 @@ QStringList TAuswertung::abschlussEintrag(const QString& benutzer, const QString
 
 QStringList TAuswertung::neuGeladenEintrag(const QString& benutzer, const QString& datum,
                                            const QString& lektion) {
-    return {QString(19, QLatin1Char(' ')), kBenutzer + benutzer, kDatum + datum, kLektion + lektion,
+    return {QString(19, QLatin1Char(' ')), kBenutzer + TAnsiCodec::ersetzen(benutzer),
+            kDatum + TAnsiCodec::ersetzen(datum), kLektion + TAnsiCodec::ersetzen(lektion),
             QStringLiteral("Status           : Lektion neu geladen")};
 }

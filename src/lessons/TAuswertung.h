@@ -27,6 +27,7 @@ public:
     // left out at exactly midnight.
     static QString datumText(const QDateTime& zeitpunkt, const QLocale& gebiet);
 
+    // Log records; characters Windows-1252 lacks become "?" so that the log stays writable.
     static QStringList abschlussEintrag(const QString& benutzer, const QString& datum,
                                         const QString& lektion, qint64 fehler);
     static QStringList neuGeladenEintrag(const QString& benutzer, const QString& datum,

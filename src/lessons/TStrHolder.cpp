@@ -2,8 +2,78 @@
 
 #include "lessons/TAnsiCodec.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
+#include <utility>
+
+namespace {
+
+// Per absolute path: true while the file is known to hold a NUL that has not been secured yet,
+// false once it is known to be clean or secured. Paths not listed have not been seen this run.
+QHash<QString, bool>& nulBekannt() {
+    static QHash<QString, bool> bekannt;
+    return bekannt;
+}
+
+QStringList& sicherungen() {
+    static QStringList liste;
+    return liste;
+}
+
+QString schluesselFuer(const QString& pfad) {
+    return QFileInfo(pfad).absoluteFilePath();
+}
+
+bool rohSpeichern(const QString& pfad, const QByteArray& bytes) {
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly))
+        return false;
+    // A short write sits in the buffer until commit(), which on a full disk would still put
+    // the empty temporary file in place: push it out first and give up on any error.
+    if (datei.write(bytes) != bytes.size() || !datei.flush() ||
+        datei.error() != QFileDevice::NoError) {
+        datei.cancelWriting();
+        return false;
+    }
+    return datei.commit();
+}
+
+// Keeps the bytes of a damaged file before its first rewrite. False when that copy was needed
+// but could not be made; the file must then stay as it is.
+bool beschaedigteSichern(const QString& pfad) {
+    const QString schluessel = schluesselFuer(pfad);
+    auto it = nulBekannt().find(schluessel);
+    if (it != nulBekannt().end() && !*it)
+        return true;
+    QFile alt(pfad);
+    if (!alt.exists()) {
+        nulBekannt().insert(schluessel, false);
+        return true;
+    }
+    if (!alt.open(QIODevice::ReadOnly))
+        return false; // cannot tell; a file that cannot be read is not replaced either
+    const QByteArray bytes = alt.readAll();
+    if (alt.error() != QFileDevice::NoError)
+        return false;
+    alt.close();
+    if (!bytes.contains('\0')) {
+        nulBekannt().insert(schluessel, false);
+        return true;
+    }
+    QString kopie = pfad + QStringLiteral(".original");
+    for (int n = 2; QFileInfo::exists(kopie); ++n)
+        kopie = pfad + QStringLiteral(".original") + QString::number(n);
+    if (!rohSpeichern(kopie, bytes))
+        return false;
+    nulBekannt().insert(schluessel, false);
+    sicherungen().append(QDir::toNativeSeparators(kopie));
+    return true;
+}
+
+} // namespace
 
 QStringList TStrHolder::ausBytes(const QByteArray& bytes) {
     QStringList zeilen;
@@ -56,6 +126,10 @@ bool TStrHolder::laden(const QString& pfad, QStringList& zeilen) {
     const QByteArray bytes = datei.readAll();
     if (datei.error() != QFileDevice::NoError)
         return false;
+    // Only the first sight of a file counts: after our own rewrite it has no NUL any more.
+    const QString schluessel = schluesselFuer(pfad);
+    if (!nulBekannt().contains(schluessel))
+        nulBekannt().insert(schluessel, bytes.contains('\0'));
     zeilen = ausBytes(bytes);
     return true;
 }
@@ -63,14 +137,19 @@ bool TStrHolder::laden(const QString& pfad, QStringList& zeilen) {
 bool TStrHolder::speichern(const QString& pfad, const QStringList& zeilen) {
     bool ok = true;
     const QByteArray bytes = inBytes(zeilen, &ok);
-    if (!ok)
-        return false;
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        return false;
-    if (datei.write(bytes) != bytes.size()) {
-        datei.cancelWriting();
-        return false;
-    }
-    return datei.commit();
+    return ok && bytesSpeichern(pfad, bytes);
+}
+
+bool TStrHolder::bytesSpeichern(const QString& pfad, const QByteArray& bytes) {
+    return beschaedigteSichern(pfad) && rohSpeichern(pfad, bytes);
+}
+
+QStringList TStrHolder::neueSicherungen() {
+    return std::exchange(sicherungen(), {});
+}
+
+QString TStrHolder::sicherungsMeldung(const QString& kopie) {
+    return QStringLiteral("Eine Datei enthielt beschädigte Daten.\r\nDer ursprüngliche Inhalt "
+                          "wurde unverändert gesichert als:\r\n") +
+           kopie;
 }

@@ -7,6 +7,11 @@
 // The program's general container: an ordered list of text lines, read from and written to a
 // Windows-1252 text file whole. CR LF, a lone CR and a lone LF each end a line; a NUL byte ends
 // the text; a final line end adds no empty line. Every written line is followed by CR LF.
+//
+// speichern() is the one way the program writes a file. Before it first replaces a file whose
+// bytes hold a NUL (whatever follows the NUL was never read and would be lost), it keeps the old
+// bytes beside it as "<name>.original" ("<name>.original2", ... when taken), once per file and
+// run; neueSicherungen() tells the windows about those copies.
 class TStrHolder {
 public:
     static QStringList ausBytes(const QByteArray& bytes);
@@ -15,6 +20,14 @@ public:
 
     // False when the file cannot be opened or read; `zeilen` is then left empty.
     static bool laden(const QString& pfad, QStringList& zeilen);
-    // Writes through a temporary file: a failed write leaves the old file intact.
+    // Writes through a temporary file that replaces the old one only when every byte reached
+    // the disk: a failed write (full or write-protected disk, a directory in the way, a copy of
+    // damaged bytes that cannot be made) returns false and leaves the old file byte for byte.
     static bool speichern(const QString& pfad, const QStringList& zeilen);
+    static bool bytesSpeichern(const QString& pfad, const QByteArray& bytes);
+
+    // The copies of damaged files made since the last call; the list is then cleared.
+    static QStringList neueSicherungen();
+    // The information text for one such copy.
+    static QString sicherungsMeldung(const QString& kopie);
 };

@@ -1,7 +1,6 @@
 #include "shell/TEinstellungen.h"
 
-#include "lessons/TAnsiCodec.h"
-
+#include "shell/TIniDokument.h"
 #include "shell/TNewIniFile.h"
 #include "shell/TSchriftText.h"
 #include "shell/TVerzeichnisse.h"
@@ -27,7 +26,7 @@ TSchriftDaten TEinstellungen::feldSchriftVorgabe() {
 }
 
 TEinstellungen TEinstellungen::laden(const QString& pfad, const QString& datenVerzeichnis) {
-    const TNewIniFile ini(pfad);
+    const TIniDokument ini(pfad);
     TEinstellungen e;
     e.MenuSchrift = TSchriftText::SchriftLaden(
         ini.textLesen(kSetup, QStringLiteral("MenuSchrift"), QString()), menuSchriftVorgabe());
@@ -53,7 +52,7 @@ TEinstellungen TEinstellungen::laden(const QString& pfad, const QString& datenVe
 bool TEinstellungen::speichern(const QString& pfad, const TOptionen& o,
                                const QString& letzteLektion, const QString& benutzer,
                                const QStringList& historienTitel) {
-    TNewIniFile ini(pfad);
+    TIniDokument ini(pfad);
     const std::pair<const char*, bool> schalter[] = {
         {"Ton", o.Ton},
         {"popupHilfe", o.PopupHilfe},
@@ -63,20 +62,19 @@ bool TEinstellungen::speichern(const QString& pfad, const TOptionen& o,
         {"Lesemodus", o.Lesemodus},
         {"OhneFarbeDrucken", o.OhneFarbeDrucken},
     };
-    for (const auto& [schluessel, wert] : schalter) {
-        if (!ini.boolSchreiben(kSetup, QString::fromUtf8(schluessel), wert))
-            return false;
-    }
-    // Paths come from the file system and may hold characters the file cannot store; they are
-    // recorded with '?' rather than losing every setting after them.
-    if (!ini.textSchreiben(kSetup, QStringLiteral("Letzte_Lektion"),
-                           TAnsiCodec::ersetzen(letzteLektion)) ||
-        !ini.textSchreiben(kSetup, QStringLiteral("Benutzer"), TAnsiCodec::ersetzen(benutzer)))
-        return false;
-    for (int k = 1; k <= 5; ++k) {
-        if (!ini.textSchreiben(kHistorie, historienSchluessel(k),
-                               TAnsiCodec::ersetzen(historienTitel.value(k - 1))))
-            return false;
-    }
-    return true;
+    bool ok = ini.lesbar();
+    for (const auto& [schluessel, wert] : schalter)
+        ok = ok && ini.boolSetzen(kSetup, QString::fromUtf8(schluessel), wert);
+    // Paths and names come from the file system and the user; whatever the file cannot keep of
+    // them is replaced rather than losing every setting. The history captions' three trailing
+    // blanks go as well: reading would drop them anyway.
+    ok = ok &&
+         ini.textSetzen(kSetup, QStringLiteral("Letzte_Lektion"),
+                        TNewIniFile::speicherbarMachen(letzteLektion)) &&
+         ini.textSetzen(kSetup, QStringLiteral("Benutzer"),
+                        TNewIniFile::speicherbarMachen(benutzer));
+    for (int k = 1; k <= 5; ++k)
+        ok = ok && ini.textSetzen(kHistorie, historienSchluessel(k),
+                                  TNewIniFile::speicherbarMachen(historienTitel.value(k - 1)));
+    return ok && ini.speichern();
 }

@@ -1,8 +1,10 @@
 #include "shell/TFensterPlatzierung.h"
 
+#include "shell/TIniDokument.h"
 #include "shell/TNewIniFile.h"
 
 #include <QList>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -34,13 +36,48 @@ QString vierZahlenText(int a, int b, int c, int d) {
     return QString::asprintf("%d,%d,%d,%d", a, b, c, d);
 }
 
+int aufInt(qint64 wert) {
+    return static_cast<int>(
+        std::clamp<qint64>(wert, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+// One axis: the extent limited to the space, then the start moved so that it fits inside.
+std::pair<qint64, qint64> achseEinpassen(qint64 anfang, qint64 ende, qint64 raumAnfang,
+                                         qint64 raumLaenge, qint64 mindestens) {
+    const qint64 laenge = std::clamp(ende - anfang, std::min(mindestens, raumLaenge), raumLaenge);
+    anfang = std::clamp(anfang, raumAnfang, raumAnfang + raumLaenge - laenge);
+    return {anfang, laenge};
+}
+
 } // namespace
 
 void TFensterPlatzierung::normalRechteckSetzen(const QRect& r) {
     Links = r.left();
     Oben = r.top();
-    Rechts = r.left() + r.width();
-    Unten = r.top() + r.height();
+    // QRect::width() itself overflows for a rectangle spanning the int range.
+    Rechts = aufInt(qint64(r.right()) + 1);
+    Unten = aufInt(qint64(r.bottom()) + 1);
+}
+
+QRect TFensterPlatzierung::normalRechteck() const {
+    // Edges from a file can be any integer: the difference is taken in 64 bits and the result
+    // kept where QRect itself cannot overflow.
+    constexpr qint64 kGrenze = 1 << 24;
+    const qint64 l = std::clamp<qint64>(Links, -kGrenze, kGrenze);
+    const qint64 o = std::clamp<qint64>(Oben, -kGrenze, kGrenze);
+    const qint64 r = std::clamp<qint64>(Rechts, -kGrenze, kGrenze);
+    const qint64 u = std::clamp<qint64>(Unten, -kGrenze, kGrenze);
+    return {int(l), int(o), int(r - l), int(u - o)};
+}
+
+QRect TFensterPlatzierung::rechteckAuf(const QRect& verfuegbar) const {
+    if (verfuegbar.isEmpty())
+        return normalRechteck();
+    const auto [x, breite] =
+        achseEinpassen(Links, Rechts, verfuegbar.left(), verfuegbar.width(), kMindestBreite);
+    const auto [y, hoehe] =
+        achseEinpassen(Oben, Unten, verfuegbar.top(), verfuegbar.height(), kMindestHoehe);
+    return {int(x), int(y), int(breite), int(hoehe)};
 }
 
 std::optional<TFensterPlatzierung::TZustand> TFensterPlatzierung::zustand() const {
@@ -62,7 +99,7 @@ std::optional<TFensterPlatzierung::TZustand> TFensterPlatzierung::zustand() cons
 
 std::optional<TFensterPlatzierung> TFensterPlatzierung::Lesen(const QString& pfad,
                                                               int aktuellePpi) {
-    const TNewIniFile ini(pfad);
+    const TIniDokument ini(pfad);
     const QString abs = abschnitt();
     TFensterPlatzierung p;
     p.Flags = ini.zahlLesen(abs, kFlags, 0);
@@ -89,14 +126,13 @@ std::optional<TFensterPlatzierung> TFensterPlatzierung::Lesen(const QString& pfa
 }
 
 bool TFensterPlatzierung::Schreiben(const QString& pfad, const TFensterPlatzierung& p) {
-    TNewIniFile ini(pfad);
+    TIniDokument ini(pfad);
     const QString abs = abschnitt();
-    return ini.zahlSchreiben(abs, kFormVersion, 0) && ini.zahlSchreiben(abs, kFlags, p.Flags) &&
-           ini.zahlSchreiben(abs, kShowCmd, p.ShowCmd) &&
-           ini.zahlSchreiben(abs, kPixelsPerInch, p.PixelsPerInch) &&
-           ini.textSchreiben(
-               abs, kMinMaxPos,
-               vierZahlenText(p.MinPos.x(), p.MinPos.y(), p.MaxPos.x(), p.MaxPos.y())) &&
-           ini.textSchreiben(abs, kNormPos, vierZahlenText(p.Links, p.Oben, p.Rechts, p.Unten)) &&
-           ini.boolSchreiben(abs, kVisible, false);
+    return ini.zahlSetzen(abs, kFormVersion, 0) && ini.zahlSetzen(abs, kFlags, p.Flags) &&
+           ini.zahlSetzen(abs, kShowCmd, p.ShowCmd) &&
+           ini.zahlSetzen(abs, kPixelsPerInch, p.PixelsPerInch) &&
+           ini.textSetzen(abs, kMinMaxPos,
+                          vierZahlenText(p.MinPos.x(), p.MinPos.y(), p.MaxPos.x(), p.MaxPos.y())) &&
+           ini.textSetzen(abs, kNormPos, vierZahlenText(p.Links, p.Oben, p.Rechts, p.Unten)) &&
+           ini.boolSetzen(abs, kVisible, false) && ini.speichern();
 }

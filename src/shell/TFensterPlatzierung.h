@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <limits>
 #include <optional>
 
 // The main window's placement as the placement file keeps it, in the platform's own numbers.
@@ -31,8 +32,17 @@ struct TFensterPlatzierung {
     bool operator==(const TFensterPlatzierung&) const = default;
 
     bool rechteckGueltig() const { return Links < Rechts; }
-    QRect normalRechteck() const { return {Links, Oben, Rechts - Links, Unten - Oben}; }
+    // The edges as a rectangle, computed without overflow: edges beyond +-2^24 are clamped
+    // there. A reversed top and bottom give a negative height, as the file says.
+    QRect normalRechteck() const;
+    // Edges past the int range are clamped to it.
     void normalRechteckSetzen(const QRect& r);
+    // The normal rectangle kept on `verfuegbar` (the screen's available area): at most as large,
+    // at least kMindestBreite x kMindestHoehe (or the whole area when smaller), moved inside.
+    // An empty `verfuegbar` gives normalRechteck().
+    QRect rechteckAuf(const QRect& verfuegbar) const;
+    static constexpr int kMindestBreite = 100;
+    static constexpr int kMindestHoehe = 50;
     // Show commands other than those of normal, minimised and maximised leave the state alone.
     std::optional<TZustand> zustand() const;
 
@@ -40,7 +50,8 @@ struct TFensterPlatzierung {
     // was measured at another resolution, lies reversed or cannot be parsed. Nothing when
     // neither a rectangle nor a known show command is left, as for a missing file or section.
     static std::optional<TFensterPlatzierung> Lesen(const QString& pfad, int aktuellePpi);
-    // All keys of the section, in their fixed order; false at the first write that fails.
+    // All keys of the section, in their fixed order, as one rewrite of the file; false when it
+    // could not be written (it is then as it was).
     [[nodiscard]] static bool Schreiben(const QString& pfad, const TFensterPlatzierung& p);
 
     static QString abschnitt() { return QStringLiteral("Form-Parameter"); }

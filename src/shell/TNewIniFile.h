@@ -7,7 +7,8 @@
 // A settings file of sections and "key=value" lines in Windows-1252. Section and key names are
 // compared without regard to case. Every call goes to the file itself, so several objects on the
 // same path always agree. A write rewrites the whole file through a temporary file: it either
-// lands completely or leaves the old file as it was.
+// lands completely or leaves the old file as it was. To read or change many keys, use
+// TIniDokument, which reads the file once and writes it once.
 class TNewIniFile {
 public:
     static constexpr qsizetype kMaxWertLaenge = 2047;
@@ -27,7 +28,7 @@ public:
 
     // False when the file could not be written; it is then unchanged. What could not be read back
     // fails too: an empty name, a line break or NUL anywhere, "=" in a key or "[" opening it, "]"
-    // in a section, and characters Windows-1252 lacks.
+    // in a section, and values wertSpeicherbar refuses.
     [[nodiscard]] bool textSchreiben(const QString& abschnitt, const QString& schluessel,
                                      const QString& wert);
     [[nodiscard]] bool zahlSchreiben(const QString& abschnitt, const QString& schluessel, int wert);
@@ -42,13 +43,15 @@ public:
     // True when `wert` would read back exactly as written: no line break or NUL, no blank or tab
     // at either end, at most kMaxWertLaenge characters, only characters Windows-1252 has.
     static bool wertSpeicherbar(QStringView wert);
+    // For values the program makes itself (paths, captions): characters Windows-1252 lacks and
+    // line breaks become "?", blanks and tabs at the ends go, and the value is cut to
+    // kMaxWertLaenge, so that the result is always storable.
+    static QString speicherbarMachen(const QString& wert);
 
     // Every write is committed to the disk before it returns, so nothing is ever pending here;
     // kept so that callers can state where the file must be complete.
     static void IniDateiSchreiben(const QString& pfad);
 
 private:
-    std::optional<QString> wertSuchen(const QString& abschnitt, const QString& schluessel) const;
-
     QString m_pfad;
 };

@@ -1,5 +1,7 @@
 #include "shell/TTippsDatei.h"
 
+#include "shell/TIniDokument.h"
+
 namespace {
 
 const QString kTips = QStringLiteral("TIPS");
@@ -31,15 +33,17 @@ QString TTippsDatei::NaechsterTipp(bool* geschrieben) {
         *geschrieben = true;
     if (!m_ini)
         return {};
-    int n = m_ini->zahlLesen(kTips, kNaechster, 1);
-    QString tipp = m_ini->textLesen(kTipText, QStringLiteral("Tip") + QString::number(n), {});
+    // One read and one write of the file for the whole step.
+    TIniDokument dokument(m_ini->pfad());
+    int n = dokument.zahlLesen(kTips, kNaechster, 1);
+    QString tipp = dokument.textLesen(kTipText, QStringLiteral("Tip") + QString::number(n), {});
     if (tipp.isEmpty()) {
         n = 1;
-        tipp = m_ini->textLesen(kTipText, QStringLiteral("Tip1"), {});
+        tipp = dokument.textLesen(kTipText, QStringLiteral("Tip1"), {});
     }
     // Wraps like a 32-bit counter instead of overflowing; the wrapped value names no tip.
     const int weiter = static_cast<int>(static_cast<quint32>(n) + 1u);
-    const bool ok = m_ini->zahlSchreiben(kTips, kNaechster, weiter);
+    const bool ok = dokument.zahlSetzen(kTips, kNaechster, weiter) && dokument.speichern();
     if (geschrieben)
         *geschrieben = ok;
     return tipp;

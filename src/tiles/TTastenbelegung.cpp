@@ -1,5 +1,6 @@
 #include "tiles/TTastenbelegung.h"
 
+#include "shell/TIniDokument.h"
 #include "shell/TNewIniFile.h"
 
 namespace {
@@ -7,10 +8,19 @@ const QString kAbschnitt = QStringLiteral("Sonderzeichen");
 QString schluessel(int n) {
     return QStringLiteral("Taste") + QString::number(n);
 }
+QString blanksWeg(const QString& text) {
+    qsizetype anfang = 0;
+    qsizetype ende = text.size();
+    while (anfang < ende && (text.at(anfang) == u' ' || text.at(anfang) == u'\t'))
+        ++anfang;
+    while (ende > anfang && (text.at(ende - 1) == u' ' || text.at(ende - 1) == u'\t'))
+        --ende;
+    return text.sliced(anfang, ende - anfang);
+}
 } // namespace
 
 QStringList TTastenbelegung::TastenLaden(const QString& pfad) {
-    const TNewIniFile ini(pfad);
+    const TIniDokument ini(pfad);
     QStringList beschriftungen;
     for (int n = kErste; n <= kLetzte; ++n)
         beschriftungen.append(ini.textLesen(kAbschnitt, schluessel(n), QStringLiteral("?")));
@@ -18,10 +28,13 @@ QStringList TTastenbelegung::TastenLaden(const QString& pfad) {
 }
 
 bool TTastenbelegung::TastenSpeichern(const QString& pfad, const QStringList& beschriftungen) {
-    TNewIniFile ini(pfad);
+    TIniDokument ini(pfad);
     for (int n = kErste; n <= kLetzte; ++n) {
-        if (!ini.textSchreiben(kAbschnitt, schluessel(n), beschriftungen.value(n - kErste)))
-            return false;
+        // Blanks at the ends would not come back anyway; a caption that still would not read
+        // back keeps the key's old value (or none at all).
+        const QString text = blanksWeg(beschriftungen.value(n - kErste));
+        if (TNewIniFile::wertSpeicherbar(text))
+            (void)ini.textSetzen(kAbschnitt, schluessel(n), text);
     }
-    return true;
+    return ini.speichern();
 }

@@ -10,8 +10,12 @@ public:
     static constexpr int kErste = 79;
     static constexpr int kLetzte = 91;
 
-    // Thirteen captions; a missing key or file gives "?".
+    // Thirteen captions; a missing key or file gives "?". The file is read once.
     static QStringList TastenLaden(const QString& pfad);
-    // In ascending order; stops at the first failing write and returns false.
+    // In ascending order, as one rewrite of the file; false when it could not be written (it is
+    // then as it was). Blanks at a caption's ends are dropped, as reading would drop them; a
+    // caption that still would not read back (a line break, a character the code page lacks,
+    // see TNewIniFile::wertSpeicherbar) is skipped: its key keeps the value it had (a missing
+    // key stays missing and reads "?"), so one bad caption never takes the others down.
     static bool TastenSpeichern(const QString& pfad, const QStringList& beschriftungen);
 };

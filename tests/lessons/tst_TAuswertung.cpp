@@ -1,4 +1,7 @@
 #include "lessons/TAuswertung.h"
+#include "lessons/TStrHolder.h"
+
+#include <QTemporaryDir>
 
 #include <QtTest>
 
@@ -65,6 +68,24 @@ private slots:
         QCOMPARE(neu.at(4), QStringLiteral("Status           : Lektion neu geladen"));
         for (const QString& zeile : neu.mid(1))
             QCOMPARE(zeile.indexOf(QStringLiteral(": ")), 17);
+    }
+
+    // A lesson path the code page cannot hold must not make the log unwritable.
+    void eintraegeBleibenSpeicherbar() {
+        const QString pfad = QStringLiteral("/l/\u0416\u0443\u043a.txt");
+        QStringList log = TAuswertung::neuGeladenEintrag(QStringLiteral("\u0141ukasz"),
+                                                         QStringLiteral("d"), pfad);
+        log += TAuswertung::abschlussEintrag(QStringLiteral("Max"), QStringLiteral("d"), pfad, 2);
+        QCOMPARE(log.at(1), QStringLiteral("Benutzer         : ?ukasz"));
+        QCOMPARE(log.at(3), QStringLiteral("Lektion          : /l/???.txt"));
+        QCOMPARE(log.at(8), QStringLiteral("Lektion          : /l/???.txt"));
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath(QStringLiteral("auswertung.txt"));
+        QVERIFY(TStrHolder::speichern(datei, log));
+        QStringList gelesen;
+        QVERIFY(TStrHolder::laden(datei, gelesen));
+        QCOMPARE(gelesen, log);
+        QVERIFY(TStrHolder::speichern(datei, gelesen + log));
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -74,6 +75,45 @@ private slots:
         QStringList gelesen;
         QVERIFY(TStrHolder::laden(pfad, gelesen));
         QVERIFY(gelesen.isEmpty());
+    }
+
+    // What follows a NUL was never read; before the first rewrite the old bytes are kept beside
+    // the file, once per file, and the copy is announced once.
+    void beschaedigteDateiWirdVorDemUeberschreibenGesichert() {
+        QTemporaryDir ordner;
+        const char roh[] = "a;b\r\nc;d\0\0\0e;f\r\n";
+        const QByteArray kaputt(roh, sizeof roh - 1);
+        const QString pfad = schreibeDatei(ordner, QStringLiteral("fehler.txt"), kaputt);
+        schreibeDatei(ordner, QStringLiteral("fehler.txt.original"), "eine alte Kopie");
+        TStrHolder::neueSicherungen();
+        QStringList zeilen;
+        QVERIFY(TStrHolder::laden(pfad, zeilen));
+        QCOMPARE(zeilen, QStringList({"a;b", "c;d"}));
+
+        QVERIFY(TStrHolder::speichern(pfad, zeilen));
+        QCOMPARE(leseDatei(pfad), QByteArray("a;b\r\nc;d\r\n"));
+        const QString kopie = pfad + QStringLiteral(".original2");
+        QCOMPARE(leseDatei(kopie), kaputt);
+        QCOMPARE(leseDatei(pfad + QStringLiteral(".original")), QByteArray("eine alte Kopie"));
+        QCOMPARE(TStrHolder::neueSicherungen(), QStringList{QDir::toNativeSeparators(kopie)});
+        QVERIFY(TStrHolder::neueSicherungen().isEmpty());
+        QVERIFY(TStrHolder::sicherungsMeldung(kopie).endsWith(kopie));
+
+        QVERIFY(TStrHolder::speichern(pfad, {QStringLiteral("x")}));
+        QVERIFY(!QFileInfo::exists(pfad + QStringLiteral(".original3")));
+        QVERIFY(TStrHolder::neueSicherungen().isEmpty());
+    }
+
+    void ohneKopieKeinUeberschreiben() {
+        QTemporaryDir ordner;
+        const QByteArray kaputt("a;b\0rest", 8);
+        const QString pfad = schreibeDatei(ordner, QStringLiteral("auswertung.txt"), kaputt);
+        // A link into nowhere: the name looks free, but no copy can be written there.
+        QVERIFY(QFile::link(ordner.filePath(QStringLiteral("fehlt/ziel")),
+                            pfad + QStringLiteral(".original")));
+        QVERIFY(!TStrHolder::speichern(pfad, {QStringLiteral("neu")}));
+        QCOMPARE(leseDatei(pfad), kaputt);
+        QVERIFY(TStrHolder::neueSicherungen().isEmpty());
     }
 
     void binaereUndRiesigeDateien() {

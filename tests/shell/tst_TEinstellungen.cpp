@@ -1,4 +1,5 @@
 #include "TTestDateien.h"
+#include "lessons/TStrHolder.h"
 #include "shell/TEinstellungen.h"
 
 #include <QDir>
@@ -76,14 +77,45 @@ private slots:
                             "fen=0\r\nAnrede=1\r\nFelder_drehen=0\r\nLesemodus=0\r\n"
                             "OhneFarbeDrucken=1\r\nLetzte_Lektion=/l/?\xf3"
                             "d?.txt\r\nBenutzer=\r\n"
-                            "[Historie]\r\nLetzte_Lektion#1=/l/a.txt   \r\n"
-                            "Letzte_Lektion#2=Kein Eintrag\r\nLetzte_Lektion#3=kein Eintrag   \r\n"
+                            "[Historie]\r\nLetzte_Lektion#1=/l/a.txt\r\n"
+                            "Letzte_Lektion#2=Kein Eintrag\r\nLetzte_Lektion#3=kein Eintrag\r\n"
                             "Letzte_Lektion#4=x\r\nLetzte_Lektion#5=y\r\n"));
-        // The captions' trailing blanks do not come back.
+        // The captions' trailing blanks are not kept: they would not come back.
         const auto e = TEinstellungen::laden(pfad, QString());
         QCOMPARE(e.Historie.at(0), QStringLiteral("/l/a.txt"));
         QCOMPARE(e.Benutzer, QString());
         QVERIFY(e.Optionen.AnredeDu);
+    }
+
+    void beschaedigteEinstellungenWerdenGesichert() {
+        QTemporaryDir ordner;
+        const char roh[] = "[Setup]\r\nBenutzer=Max\r\n\0\0[Historie]\r\nx=1\r\n";
+        const QByteArray kaputt(roh, sizeof roh - 1);
+        const QString pfad = schreibeDatei(ordner, QStringLiteral("drilla3.ini"), kaputt);
+        TStrHolder::neueSicherungen();
+        const auto e = TEinstellungen::laden(pfad, QString());
+        QCOMPARE(e.Benutzer, QStringLiteral("Max"));
+        QVERIFY(TEinstellungen::speichern(pfad, e.Optionen, e.LetzteLektion, e.Benutzer, {}));
+        QCOMPARE(leseDatei(pfad + QStringLiteral(".original")), kaputt);
+        QVERIFY(!leseDatei(pfad).contains('\0'));
+        QCOMPARE(TStrHolder::neueSicherungen().size(), 1);
+    }
+
+    // Whatever the program hands over, the save lands and reads back.
+    void programmwerteSindImmerSpeicherbar() {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath(QStringLiteral("drilla3.ini"));
+        const QString lang = QStringLiteral("/") + QString(3000, u'p');
+        QVERIFY(TEinstellungen::speichern(
+            pfad, TOptionen(), QStringLiteral("/l/\u0416\u0443\u043a.txt   "),
+            QStringLiteral("  Max\r\nMuster "),
+            {lang, QStringLiteral(" \u20ac "), QStringLiteral("a\tb"), QString(), QString()}));
+        const auto e = TEinstellungen::laden(pfad, QString());
+        QCOMPARE(e.LetzteLektion, QStringLiteral("/l/???.txt"));
+        QCOMPARE(e.Benutzer, QStringLiteral("Max??Muster"));
+        QCOMPARE(e.Historie.at(0), lang.left(2047));
+        QCOMPARE(e.Historie.at(1), QStringLiteral("\u20ac"));
+        QCOMPARE(e.Historie.at(2), QStringLiteral("a\tb"));
     }
 
     void schreibfehlerWirdGemeldet() {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <limits>
 
 namespace {
 
@@ -191,6 +192,60 @@ private slots:
         QVERIFY(p);
         QCOMPARE(p->MinPos, QPoint(-1, -1));
         QCOMPARE(p->MaxPos, QPoint(-1, -1));
+    }
+
+    // Edges from the file can be any int; the window must land on the screen, and nothing
+    // may overflow on the way (the sanitizer run checks the arithmetic).
+    void extremeKantenBleibenAufDemBildschirm_data() {
+        QTest::addColumn<QByteArray>("normPos");
+        QTest::addColumn<QRect>("erwartet");
+        QTest::newRow("links INT_MIN")
+            << QByteArray("-2147483648,20,310,220") << QRect(0, 20, 1280, 200);
+        QTest::newRow("rechts INT_MAX")
+            << QByteArray("10,20,2147483647,220") << QRect(0, 20, 1280, 200);
+        QTest::newRow("alles extrem") << QByteArray("-2147483648,-2147483648,2147483647,2147483647")
+                                      << QRect(0, 0, 1280, 1000);
+        QTest::newRow("weit rechts unten")
+            << QByteArray("2147483000,2147483000,2147483640,2147483640")
+            << QRect(640, 360, 640, 640);
+        QTest::newRow("winzig") << QByteArray("100,100,101,101") << QRect(100, 100, 100, 50);
+        QTest::newRow("passt schon") << QByteArray("10,20,310,220") << QRect(10, 20, 300, 200);
+        QTest::newRow("unten ueber oben")
+            << QByteArray("10,900,310,-2147483648") << QRect(10, 900, 300, 50);
+    }
+    void extremeKantenBleibenAufDemBildschirm() {
+        QFETCH(QByteArray, normPos);
+        QFETCH(QRect, erwartet);
+        const QRect bildschirm(0, 0, 1280, 1000);
+        const auto p = lesen(abschnitt("ShowCmd=1\r\nNormPos=" + normPos + "\r\n"));
+        QVERIFY(p);
+        QVERIFY(p->rechteckGueltig());
+        QCOMPARE(p->rechteckAuf(bildschirm), erwartet);
+        QVERIFY(bildschirm.contains(p->rechteckAuf(bildschirm)));
+        // Without a screen the plain rectangle is still computed without overflow.
+        const QRect roh = p->normalRechteck();
+        QVERIFY(roh.width() <= (1 << 25) && roh.height() <= (1 << 25));
+    }
+
+    void rechteckAufVersetztemBildschirm() {
+        TFensterPlatzierung p;
+        p.Links = std::numeric_limits<int>::min();
+        p.Oben = std::numeric_limits<int>::min();
+        p.Rechts = p.Links + 500;
+        p.Unten = p.Oben + 400;
+        QCOMPARE(p.rechteckAuf(QRect(-1920, 100, 1920, 1080)), QRect(-1920, 100, 500, 400));
+        QCOMPARE(p.rechteckAuf(QRect(0, 0, 80, 40)), QRect(0, 0, 80, 40));
+    }
+
+    void extremesRechteckWirdGeschrieben() {
+        constexpr int kMin = std::numeric_limits<int>::min();
+        constexpr int kMax = std::numeric_limits<int>::max();
+        TFensterPlatzierung p;
+        p.normalRechteckSetzen(QRect(QPoint(kMin, kMax - 10), QPoint(kMax, kMax)));
+        QCOMPARE(p.Links, kMin);
+        QCOMPARE(p.Rechts, kMax);
+        QCOMPARE(p.Oben, kMax - 10);
+        QCOMPARE(p.Unten, kMax);
     }
 
     void schreibfehler() {

@@ -221,12 +221,6 @@ private slots:
         QTest::newRow("Kommentar und Schluessel ausserhalb bleiben")
             << QByteArray("Ton=1\r\n[Setup]\r\n;Ton=1\r\nTon\r\n") << kSetup << "Ton"
             << "0" << QByteArray("Ton=1\r\n[Setup]\r\n;Ton=1\r\nTon\r\nTon=0\r\n") << "0";
-        QTest::newRow("Blanks am Ende werden geschrieben")
-            << QByteArray("[Historie]\r\nLetzte_Lektion#1=kein Eintrag\r\n") << "Historie"
-            << "Letzte_Lektion#1"
-            << "/home/max/Englisch.txt   "
-            << QByteArray("[Historie]\r\nLetzte_Lektion#1=/home/max/Englisch.txt   \r\n")
-            << "/home/max/Englisch.txt";
         QTest::newRow("leerer Wert")
             << QByteArray("[Setup]\r\nBenutzer=Max\r\n") << kSetup << "Benutzer"
             << "" << QByteArray("[Setup]\r\nBenutzer=\r\n") << "";
@@ -314,6 +308,12 @@ private slots:
             << kSetup << "Benutzer" << QStringLiteral("\u0141ukasz");
         QTest::newRow("Zeilenumbruch im Wert") << kSetup << "Benutzer"
                                                << "Max\r\n[Setup]";
+        QTest::newRow("Blanks am Ende lesen sich anders") << "Historie"
+                                                          << "Letzte_Lektion#1"
+                                                          << "/home/max/Englisch.txt   ";
+        QTest::newRow("Blank vorn verdoppelte sich") << kSetup << "Benutzer"
+                                                     << " Max";
+        QTest::newRow("2048 Zeichen") << kSetup << "Benutzer" << QString(2048, u'x');
         QTest::newRow("NUL im Wert") << kSetup << "Benutzer" << QStringLiteral("a\0b");
         QTest::newRow("Gleichheitszeichen im Schluessel") << kSetup << "a=b"
                                                           << "1";

@@ -3,6 +3,12 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+// The clips live in drilla_gui, a static library: without a reference from code the linker
+// drops their resource object and every program would play nothing.
+static void klangRessourcenEinbinden() {
+    Q_INIT_RESOURCE(klaenge);
+}
+
 namespace {
 
 // Index order is the clip number the program plays them by.
@@ -11,7 +17,9 @@ constexpr std::array<const char*, TQtKlang::kAnzahl> kNamen = {
 
 } // namespace
 
-TQtKlang::TQtKlang() = default;
+TQtKlang::TQtKlang() {
+    klangRessourcenEinbinden();
+}
 
 TQtKlang::~TQtKlang() = default;
 
@@ -22,6 +30,14 @@ void TQtKlang::laden() {
         klang->setSource(QUrl(QStringLiteral("qrc:/klaenge/%1.wav").arg(QLatin1String(kNamen[i]))));
         klaenge_[i] = std::move(klang);
     }
+}
+
+const QSoundEffect* TQtKlang::effekt(int nummer) {
+    if (nummer < 0 || nummer >= kAnzahl)
+        return nullptr;
+    if (!geladen_)
+        laden();
+    return klaenge_[nummer].get();
 }
 
 void TQtKlang::spielen(int nummer) {

@@ -19,6 +19,9 @@ public:
 
     void spielen(int nummer) override;
 
+    // The effect behind clip `nummer` (made on first use), for checks of the loaded clips.
+    const QSoundEffect* effekt(int nummer);
+
 private:
     void laden();
 

@@ -322,7 +322,9 @@ bool TLernTrainer::ProtokollSichern() {
 
 void TLernTrainer::AuswertungClick() {
     const QString pfad = protokollPfad();
-    if (!TStrHolder::speichern(pfad, LogStrHolder)) {
+    const bool gespeichert = TStrHolder::speichern(pfad, LogStrHolder);
+    sicherungenMelden();
+    if (!gespeichert) {
         dateiFehler(QStringLiteral("Datei %1 kann nicht erstellt werden"), pfad);
         return;
     }
@@ -411,7 +413,9 @@ void TLernTrainer::FehlerUebenClick() {
         return;
     }
     const QString pfad = Lauf.Verzeichnisse.Lektion + QStringLiteral("fehler.txt");
-    if (!TStrHolder::speichern(pfad, Sitzung.StrHolderFehler)) {
+    const bool gespeichert = TStrHolder::speichern(pfad, Sitzung.StrHolderFehler);
+    sicherungenMelden();
+    if (!gespeichert) {
         dateiFehler(QStringLiteral("Datei %1 kann nicht erstellt werden"), pfad);
         return;
     }
@@ -434,8 +438,15 @@ void TLernTrainer::FehlerLektionSpeichernClick() {
     const QString pfad = m_plattform.meldungen.dateiSpeichern(dialog);
     if (pfad.isEmpty())
         return;
-    if (!TStrHolder::speichern(pfad, fehler))
+    const bool gespeichert = TStrHolder::speichern(pfad, fehler);
+    sicherungenMelden();
+    if (!gespeichert)
         dateiFehler(QStringLiteral("Datei %1 kann nicht erstellt werden"), pfad);
+}
+
+void TLernTrainer::sicherungenMelden() {
+    for (const QString& kopie : TStrHolder::neueSicherungen())
+        information(TStrHolder::sicherungsMeldung(kopie));
 }
 
 void TLernTrainer::VertauschenClick() {
@@ -491,8 +502,10 @@ void TLernTrainer::NetzwerkLektionsPfadClick() {
         QStringLiteral("Netzwerk-Lektionsverzeichnis auswählen ..."), vorher);
     if (gewaehlt.isEmpty())
         return;
-    if (!ini.textSchreiben(QStringLiteral("Setup"), QStringLiteral("Netzwerk_Lektions_Pfad"),
-                           gewaehlt)) {
+    const bool geschrieben = ini.textSchreiben(QStringLiteral("Setup"),
+                                               QStringLiteral("Netzwerk_Lektions_Pfad"), gewaehlt);
+    sicherungenMelden();
+    if (!geschrieben) {
         dateiFehler(QStringLiteral("nach %1 kann nicht geschrieben werden"), einstellungen);
         return;
     }

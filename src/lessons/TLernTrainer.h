@@ -48,6 +48,9 @@ public:
     void protokollLaden();
     // Writes the log when it holds records the file lacks; false when that fails.
     bool ProtokollSichern();
+    // One information box for each copy of a damaged file that the writes since the last call
+    // kept beside it.
+    void sicherungenMelden();
     void AuswertungClick();
     void Auswertungzurcksetzten1Click();
 

@@ -124,6 +124,7 @@ bool TProgrammablauf::FormCloseQuery() {
         const QString lage = m_lauf.Verzeichnisse.Daten + QStringLiteral("formpos.ini");
         if (!TFensterPlatzierung::Schreiben(lage, m_fenster.platzierungErfassen()))
             speicherFehler();
+        m_trainer.sicherungenMelden();
     }
     return true;
 }
@@ -151,6 +152,7 @@ void TProgrammablauf::FormClose() {
             TNewIniFile::IniDateiSchreiben(tasten);
         }
     }
+    m_trainer.sicherungenMelden();
 }
 
 void TProgrammablauf::TippsBeimStart() {

@@ -218,6 +218,22 @@ private slots:
         QVERIFY(beenden(true));
     }
 
+    // A log with a NUL loses what follows at its rewrite: the copy beside it is announced once.
+    void beschaedigtesProtokollGemeldet() {
+        schreibe("auswertung.txt", QByteArray("alt\r\n\0kaputt\r\n", 16));
+        gestartet();
+        f->trainer().LogStrHolder.append(QStringLiteral("neu"));
+        f->aktion(QStringLiteral("Auswertung"))->trigger();
+        const QString kopie = QDir::toNativeSeparators(pfad("auswertung.txt.original"));
+        const auto meldung = box();
+        QCOMPARE(meldung.art, QStringLiteral("Information"));
+        QVERIFY2(meldung.text.endsWith(kopie), qPrintable(meldung.text));
+        QCOMPARE(leseDatei(kopie).size(), 16);
+        f->trainer().LogStrHolder.append(QStringLiteral("neuer"));
+        QVERIFY(beenden(true)); // the second rewrite says nothing
+        QCOMPARE(leseDatei(pfad("auswertung.txt")), QByteArray("alt\r\nneu\r\nneuer\r\n"));
+    }
+
     void tippsUndHilfe() {
         schreibe("drilla3.tip", "[TIPS]\r\nShowOnStartup=1\r\nNextTip=2\r\n[TIP TEXT]\r\n"
                                 "Tip1=Eins\r\nTip2=Zwei\r\n");

@@ -1,7 +1,7 @@
 #pragma once
 
-// The option toggles of the main window's menus. The window keeps its check marks equal to
-// these values; the practice reads them when it acts.
+// The option toggles of the main window's menus as plain values. TOptionenModell holds the
+// run's copy; the menus' check marks show it and the practice reads it when it acts.
 struct TOptionen {
     bool Ton = true;
     bool PopupHilfe = true;

@@ -220,7 +220,9 @@ private slots:
 
     // A log with a NUL loses what follows at its rewrite: the copy beside it is announced once.
     void beschaedigtesProtokollGemeldet() {
-        schreibe("auswertung.txt", QByteArray("alt\r\n\0kaputt\r\n", 16));
+        static const char roh[] = "alt\r\n\0kaputt\r\n";
+        const QByteArray beschaedigt(roh, sizeof roh - 1);
+        schreibe("auswertung.txt", beschaedigt);
         gestartet();
         f->trainer().LogStrHolder.append(QStringLiteral("neu"));
         f->aktion(QStringLiteral("Auswertung"))->trigger();
@@ -228,7 +230,7 @@ private slots:
         const auto meldung = box();
         QCOMPARE(meldung.art, QStringLiteral("Information"));
         QVERIFY2(meldung.text.endsWith(kopie), qPrintable(meldung.text));
-        QCOMPARE(leseDatei(kopie).size(), 16);
+        QCOMPARE(leseDatei(kopie), beschaedigt);
         f->trainer().LogStrHolder.append(QStringLiteral("neuer"));
         QVERIFY(beenden(true)); // the second rewrite says nothing
         QCOMPARE(leseDatei(pfad("auswertung.txt")), QByteArray("alt\r\nneu\r\nneuer\r\n"));

@@ -4,9 +4,9 @@
 
 #include <QString>
 
-// The version shown to the user comes from the build; this is only the fallback.
+// The version shown to the user comes from the build (CMakeLists.txt).
 #ifndef DRILLA_ANZEIGEVERSION
-#define DRILLA_ANZEIGEVERSION "3.5b"
+#error "DRILLA_ANZEIGEVERSION must be defined by the build"
 #endif
 
 // Texts that more than one window or class shows, defined once.

@@ -38,3 +38,9 @@ bool TTastenbelegung::TastenSpeichern(const QString& pfad, const QStringList& be
     }
     return ini.speichern();
 }
+
+bool TTastenbelegung::zeichenBelegbar(const QString& zeichen) {
+    if (zeichen == QStringLiteral(" "))
+        return true;
+    return TNewIniFile::wertSpeicherbar(zeichen);
+}

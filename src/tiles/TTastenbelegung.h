@@ -18,4 +18,9 @@ public:
     // see TNewIniFile::wertSpeicherbar) is skipped: its key keeps the value it had (a missing
     // key stays missing and reads "?"), so one bad caption never takes the others down.
     static bool TastenSpeichern(const QString& pfad, const QStringList& beschriftungen);
+
+    // Whether the picker may put `zeichen` on a tile. A blank is taken: it shows during the run
+    // and, like any blank at a value's end, is gone after the next start. A tab, a line break or
+    // a character the code page lacks is refused, since the file cannot keep it at all.
+    static bool zeichenBelegbar(const QString& zeichen);
 };

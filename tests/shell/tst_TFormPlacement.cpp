@@ -1,8 +1,13 @@
 #include "shell/ui/TFormPlacement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTemporaryDir>
+
 #include <QWidget>
 #include <QtTest>
+#include <array>
+#include <limits>
 
 class tst_TFormPlacement : public QObject {
     Q_OBJECT
@@ -72,6 +77,36 @@ private slots:
         TFormPlacement::Anwenden(fenster, p);
         QCOMPARE(fenster.frameGeometry(), vorher);
         QCOMPARE(fenster.windowState(), Qt::WindowNoState);
+    }
+
+    void extremeKantenBleibenAufDemBildschirm() {
+        const QRect frei = QGuiApplication::primaryScreen()->availableVirtualGeometry();
+        constexpr int kMin = std::numeric_limits<int>::min();
+        constexpr int kMax = std::numeric_limits<int>::max();
+        const std::array<std::array<int, 4>, 3> faelle = {{
+            {kMin, 20, 310, 220},
+            {kMin, kMin, kMax, kMax},
+            {10, 900, 310, kMin},
+        }};
+        for (const auto& [links, oben, rechts, unten] : faelle) {
+            QWidget fenster;
+            fenster.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+            TFensterPlatzierung p;
+            p.ShowCmd = TFensterPlatzierung::kNormal;
+            p.Links = links;
+            p.Oben = oben;
+            p.Rechts = rechts;
+            p.Unten = unten;
+            TFormPlacement::Anwenden(fenster, p);
+            QVERIFY2(frei.contains(fenster.frameGeometry()),
+                     qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                    .arg(fenster.x())
+                                    .arg(fenster.y())
+                                    .arg(fenster.width())
+                                    .arg(fenster.height())));
+            QVERIFY(fenster.width() >= 50 && fenster.height() >= 20);
+        }
     }
 
     void unsichtbaresFensterBleibtUnsichtbar() {

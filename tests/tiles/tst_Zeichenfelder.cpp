@@ -180,6 +180,8 @@ private slots:
         QCOMPARE(feld(79)->text(), QStringLiteral("é"));
         sonderzeichen(85, [](TSonderform& picker) { waehlen(picker, QString()); });
         QCOMPARE(feld(85)->text(), QString());
+        sonderzeichen(86, [](TSonderform& picker) { waehlen(picker, QStringLiteral(" ")); });
+        QCOMPARE(feld(86)->text(), QStringLiteral(" "));
 
         f->trainer().Lauf.AdminModusAktiv = true;
         f->aktion(QStringLiteral("Sonderzeichen1"))->trigger();
@@ -188,7 +190,7 @@ private slots:
             QStringLiteral("Im Administrator-Modus werden die Sonderzeichen zentral vorgegeben."));
         f->trainer().Lauf.AdminModusAktiv = false;
 
-        // Saved at shutdown, back at the next start.
+        // Saved at shutdown, back at the next start; a blank comes back empty.
         p->meldungen.antworten.enqueue(true);
         QVERIFY(f->close());
         p->meldungen.nimm();
@@ -198,6 +200,7 @@ private slots:
         gestartet();
         QCOMPARE(feld(79)->text(), QStringLiteral("é"));
         QCOMPARE(feld(85)->text(), QString());
+        QCOMPARE(feld(86)->text(), QString());
         QCOMPARE(feld(80)->text(), QStringLiteral("?"));
     }
 
@@ -210,7 +213,7 @@ private slots:
                            "Bitte wähle ein anderes Zeichen.")};
         sonderzeichen(81, [](TSonderform& picker) { waehlen(picker, QStringLiteral("ñ")); });
         for (int anrede = 0; anrede < 2; ++anrede) {
-            for (QChar c : {QChar(10), QChar(9), QChar(13), QChar(' ')}) {
+            for (QChar c : {QChar(10), QChar(9), QChar(13)}) {
                 sonderzeichen(80, [c](TSonderform& picker) { waehlen(picker, QString(c)); });
                 const auto box = p->meldungen.nimm();
                 QCOMPARE(box.art, QStringLiteral("Warnung"));

@@ -1,6 +1,8 @@
 #include "shell/ui/TFormPlacement.h"
 
+#include <QGuiApplication>
 #include <QMargins>
+#include <QScreen>
 #include <QWidget>
 
 namespace {
@@ -17,7 +19,10 @@ QMargins rahmen(const QWidget& fenster) {
 
 void TFormPlacement::Anwenden(QWidget& fenster, const TFensterPlatzierung& p) {
     if (p.rechteckGueltig()) {
-        const QRect aussen = p.normalRechteck();
+        // Stored edges can be any integer: the frame lands on the desktop's free area.
+        const QScreen* bildschirm = fenster.screen() ? fenster.screen() : qApp->primaryScreen();
+        const QRect aussen =
+            p.rechteckAuf(bildschirm ? bildschirm->availableVirtualGeometry() : QRect());
         // move() places the frame, resize() sizes the client area inside it.
         fenster.move(aussen.topLeft());
         fenster.resize(aussen.marginsRemoved(rahmen(fenster)).size());

@@ -2,7 +2,6 @@
 
 #include "lessons/TAnredeText.h"
 #include "shell/TLaufDaten.h"
-#include "shell/TNewIniFile.h"
 #include "shell/TOptionenModell.h"
 #include "shell/TTexte.h"
 #include "shell/ui/IModalDialoge.h"
@@ -169,7 +168,7 @@ void TZeichenfeldTastatur::Sonderzeichen1Click() {
         return;
     }
     // The key map must give back what it keeps, or one caption would spoil the others.
-    if (!TNewIniFile::wertSpeicherbar(zeichen)) {
+    if (!TTastenbelegung::zeichenBelegbar(zeichen)) {
         m_plattform.meldungen.meldung(TMeldungsArt::Warnung, QStringLiteral("Warnung"),
                                       kNichtSpeicherbar.text(anrede));
         return;

@@ -7,6 +7,8 @@
 #include <QStringList>
 
 // What the start-up and shutdown need of the main window; the window only shows the results.
+class TTippsDatei;
+
 class IProgrammFenster {
 public:
     virtual ~IProgrammFenster() = default;
@@ -30,6 +32,6 @@ public:
     virtual void setzeBenutzerName(const QString& name) = 0;
     virtual void antwortfeldZeigen() = 0;
     // Modal; returns when the tips window is closed.
-    virtual void tippsZeigen(const QString& tippsDatei) = 0;
+    virtual void tippsZeigen(TTippsDatei& tipps) = 0;
     virtual void hilfeSchliessen() = 0;
 };

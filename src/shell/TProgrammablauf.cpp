@@ -56,7 +56,7 @@ void TProgrammablauf::FormCreate(const QString& programmVerzeichnis, bool netzwe
     menues.setzeNetzwerkHinweis(v.Programm + QStringLiteral("Lektion/"));
     m_trainer.protokollLaden();
     const QString tipps = v.Programm + QStringLiteral("drilla3.tip");
-    m_tippsDatei = QFileInfo::exists(tipps) ? tipps : QString();
+    m_tipps = TTippsDatei(QFileInfo::exists(tipps) ? tipps : QString());
     if (const auto lage = TFensterPlatzierung::Lesen(v.Daten + QStringLiteral("formpos.ini"),
                                                      m_fenster.bildschirmPpi()))
         m_fenster.platzierungAnwenden(*lage);
@@ -156,10 +156,9 @@ void TProgrammablauf::FormClose() {
 }
 
 void TProgrammablauf::TippsBeimStart() {
-    if (m_tippsDatei.isEmpty())
-        return;
-    if (TTippsDatei(m_tippsDatei).ZeigenBeimStart())
-        m_fenster.tippsZeigen(m_tippsDatei);
+    // The one reading of the tips file serves the start-up check and the window.
+    if (m_tipps.ZeigenBeimStart())
+        m_fenster.tippsZeigen(m_tipps);
 }
 
 QString TProgrammablauf::hilfeDatei() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/TPlattform.h"
+#include "shell/TTippsDatei.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,7 +36,7 @@ public:
     void FormClose();
     TBeendenPlan beendenPlan() const;
 
-    QString tippsDatei() const { return m_tippsDatei; } // empty: no tips file
+    TTippsDatei& tipps() { return m_tipps; } // without a path: no tips file
     QString hilfeDatei() const;
     void speicherFehler();
 
@@ -49,5 +50,5 @@ private:
     TPlattform m_plattform;
     TLaufDaten& m_lauf;
     TOptionenModell& m_optionen;
-    QString m_tippsDatei;
+    TTippsDatei m_tipps{QString()};
 };

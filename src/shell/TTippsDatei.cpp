@@ -11,39 +11,49 @@ const QString kNaechster = QStringLiteral("NextTip");
 
 } // namespace
 
-TTippsDatei::TTippsDatei(const QString& pfad) {
-    if (!pfad.isEmpty())
-        m_ini.emplace(pfad);
+TTippsDatei::TTippsDatei(const QString& pfad) : m_pfad(pfad) {}
+
+TIniDokument& TTippsDatei::dokument() const {
+    if (!m_dokument)
+        m_dokument.emplace(m_pfad);
+    return *m_dokument;
 }
 
 bool TTippsDatei::ZeigenBeimStart() const {
-    return m_ini && m_ini->boolLesen(kTips, kZeigen, false);
+    return vorhanden() && dokument().boolLesen(kTips, kZeigen, false);
 }
 
 bool TTippsDatei::Kontrollkaestchen() const {
-    return m_ini && m_ini->boolLesen(kTips, kZeigen, true);
+    return vorhanden() && dokument().boolLesen(kTips, kZeigen, true);
 }
 
 bool TTippsDatei::SetzeZeigenBeimStart(bool zeigen) {
-    return !m_ini || m_ini->boolSchreiben(kTips, kZeigen, zeigen);
+    return !vorhanden() || speichern(dokument().boolSetzen(kTips, kZeigen, zeigen));
+}
+
+bool TTippsDatei::speichern(bool gesetzt) {
+    if (gesetzt && m_dokument->speichern())
+        return true;
+    // What could not be stored is not remembered either: the next question reads the file.
+    m_dokument.reset();
+    return false;
 }
 
 QString TTippsDatei::NaechsterTipp(bool* geschrieben) {
     if (geschrieben)
         *geschrieben = true;
-    if (!m_ini)
+    if (!vorhanden())
         return {};
-    // One read and one write of the file for the whole step.
-    TIniDokument dokument(m_ini->pfad());
-    int n = dokument.zahlLesen(kTips, kNaechster, 1);
-    QString tipp = dokument.textLesen(kTipText, QStringLiteral("Tip") + QString::number(n), {});
+    TIniDokument& d = dokument();
+    int n = d.zahlLesen(kTips, kNaechster, 1);
+    QString tipp = d.textLesen(kTipText, QStringLiteral("Tip") + QString::number(n), {});
     if (tipp.isEmpty()) {
         n = 1;
-        tipp = dokument.textLesen(kTipText, QStringLiteral("Tip1"), {});
+        tipp = d.textLesen(kTipText, QStringLiteral("Tip1"), {});
     }
     // Wraps like a 32-bit counter instead of overflowing; the wrapped value names no tip.
     const int weiter = static_cast<int>(static_cast<quint32>(n) + 1u);
-    const bool ok = dokument.zahlSetzen(kTips, kNaechster, weiter) && dokument.speichern();
+    const bool ok = speichern(d.zahlSetzen(kTips, kNaechster, weiter));
     if (geschrieben)
         *geschrieben = ok;
     return tipp;

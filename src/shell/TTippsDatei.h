@@ -1,18 +1,20 @@
 #pragma once
 
-#include "shell/TNewIniFile.h"
+#include "shell/TIniDokument.h"
 
 #include <QString>
 #include <optional>
 
-// The tips file: which tip comes next and whether the tips window opens at start. Every call
-// goes to the file at once, so the place in the tips survives the program.
+// The tips file: which tip comes next and whether the tips window opens at start. The file is
+// read once, at the first question; every change is written to it at once, so the place in the
+// tips survives the program.
 class TTippsDatei {
 public:
     // An empty path: there is no tips file; nothing is read or written.
     explicit TTippsDatei(const QString& pfad);
 
-    bool vorhanden() const { return m_ini.has_value(); }
+    bool vorhanden() const { return !m_pfad.isEmpty(); }
+    const QString& pfad() const { return m_pfad; }
 
     // The start-up check reads a missing value as "no".
     bool ZeigenBeimStart() const;
@@ -25,5 +27,9 @@ public:
     QString NaechsterTipp(bool* geschrieben = nullptr);
 
 private:
-    std::optional<TNewIniFile> m_ini;
+    TIniDokument& dokument() const;
+    bool speichern(bool gesetzt);
+
+    QString m_pfad;
+    mutable std::optional<TIniDokument> m_dokument;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/IProgrammFenster.h"
+#include "shell/TTippsDatei.h"
 
 #include <QStringList>
 
@@ -20,7 +21,7 @@ public:
     QStringList historienTitel() const override { return historie; }
     void setzeBenutzerName(const QString& n) override { benutzer = n; }
     void antwortfeldZeigen() override {}
-    void tippsZeigen(const QString& datei) override { tipps.append(datei); }
+    void tippsZeigen(TTippsDatei& datei) override { tipps.append(datei.pfad()); }
     void hilfeSchliessen() override { hilfeGeschlossen = true; }
 
     bool gezeigt = false;

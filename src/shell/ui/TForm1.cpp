@@ -150,7 +150,7 @@ void TForm1::verbinden() {
             m_trainer->LetztegeladeneLektion1Click(eintrag->data().toString());
         });
     bei("Index1", [this] { Index1Click(); });
-    bei("TippsTricks1", [this] { tippsZeigen(m_ablauf->tippsDatei()); });
+    bei("TippsTricks1", [this] { tippsZeigen(m_ablauf->tipps()); });
     bei("Homepage1", [this] { m_plattform.shell.adresseOeffnen(QString::fromLatin1(kHomepage)); });
     connect(m_knoepfe.at(5), &QToolButton::clicked, this, [this] { close(); });
 }
@@ -367,9 +367,8 @@ void TForm1::antwortfeldZeigen() {
     m_seite->antwortfeldZeigen();
 }
 
-void TForm1::tippsZeigen(const QString& tippsDatei) {
-    TTippsDatei datei(tippsDatei);
-    TTippsFenster fenster(datei, m_plattform.meldungen,
+void TForm1::tippsZeigen(TTippsDatei& tipps) {
+    TTippsFenster fenster(tipps, m_plattform.meldungen,
                           TTexte::fensterTitel(m_lauf.Verzeichnisse.VersionsZusatz), this);
     m_dialoge.ausfuehren(fenster);
 }

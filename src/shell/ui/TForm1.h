@@ -63,7 +63,7 @@ public:
     QStringList historienTitel() const override;
     void setzeBenutzerName(const QString& name) override;
     void antwortfeldZeigen() override;
-    void tippsZeigen(const QString& tippsDatei) override;
+    void tippsZeigen(TTippsDatei& tipps) override;
     void hilfeSchliessen() override;
 
 protected:

@@ -3,6 +3,8 @@
 #include "TFakeDialoge.h"
 #include "TFakePlattform.h"
 #include "lessons/TAnsiCodec.h"
+#include "lessons/TLernTrainer.h"
+#include "lessons/ui/TTrainerSeite.h"
 #include "shell/ui/TForm1.h"
 
 #include <QAction>
@@ -77,10 +79,10 @@ int main(int argc, char* argv[]) {
         QElapsedTimer uhr;
         uhr.start();
         if (falsch) {
-            fenster.setzeAntwortText(QStringLiteral("falsch"));
+            fenster.seite().setzeAntwortText(QStringLiteral("falsch"));
             t.PruefBtnClick();
         }
-        fenster.setzeAntwortText(t.Sitzung.Antwort);
+        fenster.seite().setzeAntwortText(t.Sitzung.Antwort);
         t.PruefBtnClick();
         const double ms = uhr.nsecsElapsed() / 1e6;
         const qsizetype rest = t.Lektion.StrHolderLektionRest.size();

@@ -1,6 +1,7 @@
 // Turning all 91 tiles and repainting the window, the work of one click on the turn panel.
 #include "TFakeDialoge.h"
 #include "TFakePlattform.h"
+#include "lessons/ui/TTrainerSeite.h"
 #include "shell/ui/TForm1.h"
 
 #include <QApplication>
@@ -31,7 +32,7 @@ int main(int argc, char* argv[]) {
     for (int lauf = 0; lauf < 60; ++lauf) {
         QElapsedTimer uhr;
         uhr.start();
-        fenster.zeichenfelderDrehen(360);
+        fenster.seite().zeichenfelderDrehen(360);
         fenster.repaint(); // synchronous: the whole window, all tiles included
         zeiten.push_back(uhr.nsecsElapsed() / 1e6);
     }

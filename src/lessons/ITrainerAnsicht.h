@@ -4,7 +4,7 @@
 
 enum class TAntwortFarbe { InfoHintergrund, Weiss, Rot, Gruen };
 
-// What the practice needs of the main window. The rules live in TLernTrainer; the window
+// What the practice needs of the trainer page. The rules live in TLernTrainer; the page
 // only shows what it is told.
 class ITrainerAnsicht {
 public:
@@ -28,7 +28,6 @@ public:
     virtual void setzeLektionsHinweis(const QString& pfad) = 0;
     virtual void setzeZahlDerAufgaben(const QString& text) = 0;
     virtual void setzeInfoText(const QString& text) = 0;
-    virtual void setzeHistorienTitel(int nummer, const QString& titel) = 0; // nummer 1..5
 
     // true: success bar and its caption instead of the user-name block.
     virtual void zeigeErfolg(bool erfolg) = 0;
@@ -44,8 +43,6 @@ public:
 
     // Reading mode: suggestions instead of question and tiles.
     virtual void lesemodusLayout(bool normal) = 0;
-    virtual void setzeNetzwerkHinweis(const QString& hinweis) = 0;
-    virtual void setzePrivatHinweis(const QString& hinweis) = 0;
 
     // Turns every tile to a random angle below `bereich` degrees.
     virtual void zeichenfelderDrehen(int bereich) = 0;

@@ -6,6 +6,7 @@
 #include "lessons/TStrHolder.h"
 
 #include "shell/TNewIniFile.h"
+#include "shell/TTexte.h"
 #include "shell/TVerzeichnisse.h"
 
 #include <QFileInfo>
@@ -13,16 +14,11 @@
 
 namespace {
 
-const TAnredeText kBeantworten = {"Bitte beantworten Sie die gestellten Aufgaben.",
-                                  "Bitte beantworte die gestellten Aufgaben."};
 const TAnredeText kBereitsBearbeitet = {
     "Bitte laden Sie eine neue Lektion\r\noder üben Sie nochmals die gleiche Lektion",
     "Bitte lade nun eine neue Lektion\r\noder übe nochmals die gleiche Lektion"};
 const TAnredeText kNeueLektion = {"Bitte laden Sie nun eine Lektion.",
                                   "Bitte lade nun eine Lektion."};
-const TAnredeText kZeichenfeldHinweis = {
-    "Wählen Sie mit der Maus das nächste benötigte Zeichen der Lösung.",
-    "Wähle mit der Maus das nächste benötigte Zeichen der Lösung."};
 const TAnredeText kLesemodusAufgabe = {"Klicken Sie den fehlerfreie Satz mit der Maus einfach an!",
                                        "Klicke den fehlerfreie Satz mit der Maus einfach an!"};
 
@@ -40,11 +36,13 @@ const QString kHistorienBlanks = QStringLiteral("   ");
 
 } // namespace
 
-TLernTrainer::TLernTrainer(ITrainerAnsicht& ansicht, TPlattform plattform)
-    : StrHolderHistory(5, kHistorienLuecke), m_ansicht(ansicht), m_plattform(plattform) {}
+TLernTrainer::TLernTrainer(ITrainerAnsicht& ansicht, ITrainerMenues& menues, TPlattform plattform,
+                           TLaufDaten& lauf, TOptionenModell& optionen)
+    : Lauf(lauf), Optionen(optionen), StrHolderHistory(5, kHistorienLuecke), m_ansicht(ansicht),
+      m_menues(menues), m_plattform(plattform) {}
 
 QString TLernTrainer::anwendungsTitel() {
-    return QStringLiteral("DRILLA V3.5b ");
+    return TTexte::kurzTitel();
 }
 
 void TLernTrainer::information(const QString& text) {
@@ -60,7 +58,7 @@ void TLernTrainer::keineLektion() {
 }
 
 void TLernTrainer::KlangSpielen(int nummer) {
-    if (Optionen.Ton)
+    if (Optionen.werte().Ton)
         m_plattform.klang.spielen(nummer);
 }
 
@@ -78,7 +76,7 @@ void TLernTrainer::LektionladenClick() {
     if (Sitzung.PruefungLaeuft)
         return; // the running check owns the current exercise until its flash ends
     TDateiDialog dialog;
-    dialog.verzeichnis = LektionsVerzeichnis;
+    dialog.verzeichnis = Lauf.Verzeichnisse.Lektion;
     dialog.filter = kLektionsFilter;
     dialog.vorgabeName = QStringLiteral("*.txt");
     dialog.standardEndung = QStringLiteral("*.txt");
@@ -111,7 +109,7 @@ void TLernTrainer::LektionEinlesen(const QString& pfad, bool inHistorie) {
     Lektion.StrHolderLektionRest = Lektion.StrHolderLektion;
     Sitzung.Beendet = false;
     Sitzung.RestUebernommen = false;
-    m_ansicht.setzeInfoText(kBeantworten.text(Optionen.AnredeIndex()));
+    m_ansicht.setzeInfoText(TTexte::kBeantworten.text(Optionen.AnredeIndex()));
     m_ansicht.setzeLektionsHinweis(pfad);
     FehlerResetClick();
     naechsteAufgabe();
@@ -131,7 +129,7 @@ void TLernTrainer::historieVerschieben(const QString& pfad) {
         StrHolderHistory[i] = StrHolderHistory[i - 1];
     StrHolderHistory[0] = pfad;
     for (int k = 1; k <= 5; ++k)
-        m_ansicht.setzeHistorienTitel(k, StrHolderHistory[k - 1] + kHistorienBlanks);
+        m_menues.setzeHistorienTitel(k, StrHolderHistory[k - 1] + kHistorienBlanks);
 }
 
 void TLernTrainer::HistorieBeschriften() {
@@ -141,8 +139,8 @@ void TLernTrainer::HistorieBeschriften() {
         const QString& eintrag = StrHolderHistory[k - 1];
         const QFileInfo info(eintrag);
         const bool vorhanden = !eintrag.isEmpty() && info.exists() && info.isFile();
-        m_ansicht.setzeHistorienTitel(k, vorhanden ? eintrag + kHistorienBlanks
-                                                   : QStringLiteral("Kein Eintrag"));
+        m_menues.setzeHistorienTitel(k, vorhanden ? eintrag + kHistorienBlanks
+                                                  : QStringLiteral("Kein Eintrag"));
     }
 }
 
@@ -173,7 +171,7 @@ void TLernTrainer::naechsteAufgabe() {
 
 void TLernTrainer::AufgabeZeigen(qsizetype index) {
     ++m_vorlage;
-    if (Optionen.FelderDrehen)
+    if (Optionen.werte().FelderDrehen)
         m_ansicht.zeichenfelderDrehen(360);
     Sitzung.Beantwortet = false;
     const QStringList& rest = Lektion.StrHolderLektionRest;
@@ -188,7 +186,7 @@ void TLernTrainer::AufgabeZeigen(qsizetype index) {
     m_ansicht.setzeFrage(Sitzung.Frage);
     Sitzung.FehlerErfasst = false;
     m_ansicht.antwortFokusUndLeeren();
-    if (Optionen.Vertauschen) {
+    if (Optionen.werte().Vertauschen) {
         std::swap(Sitzung.Frage, Sitzung.Antwort);
         m_ansicht.setzeFrage(Sitzung.Frage);
     }
@@ -229,6 +227,8 @@ void TLernTrainer::pruefen() {
             fehlerErfassen(zeile);
     }
     Sitzung.PruefungLaeuft = false;
+    if (m_pruefungsEnde)
+        m_pruefungsEnde();
 }
 
 void TLernTrainer::AntwortMarkieren(TAntwortFarbe farbe, int klang) {
@@ -247,7 +247,7 @@ void TLernTrainer::fehlerErfassen(const QString& zeile) {
 }
 
 void TLernTrainer::LoesungAnzeigenImageClick() {
-    if (AdminModusAktiv) {
+    if (Lauf.AdminModusAktiv) {
         information(QStringLiteral("Im Administrator-Modus wurde diese Funktion deaktiviert."));
         return;
     }
@@ -258,7 +258,7 @@ void TLernTrainer::LoesungAnzeigenImageClick() {
         return;
     }
     KlangSpielen(4);
-    m_ansicht.loesungZeigen(Sitzung.Frage, Sitzung.Antwort, Optionen.Lesemodus);
+    m_ansicht.loesungZeigen(Sitzung.Frage, Sitzung.Antwort, Optionen.werte().Lesemodus);
     m_ansicht.setzeAntwortText(QStringLiteral("Lösung wurde angezeigt!"));
     pruefen();
 }
@@ -268,7 +268,7 @@ void TLernTrainer::EingabePruefen() {
         return;
     if (!Lektion.LektionGeladen())
         return;
-    if (!Optionen.SofortPruefen || Sitzung.PruefungLaeuft)
+    if (!Optionen.werte().SofortPruefen || Sitzung.PruefungLaeuft)
         return;
     const QString text = m_ansicht.antwortText();
     if (text == QStringView(Sitzung.Antwort).left(text.size())) {
@@ -285,8 +285,8 @@ void TLernTrainer::lektionBeenden() {
     information(TAuswertung::zusammenfassung(anzahl, Sitzung.Fehlerzahl));
     const QString datum =
         TAuswertung::datumText(m_plattform.uhr.jetzt(), m_plattform.uhr.gebietsschema());
-    LogStrHolder.append(TAuswertung::abschlussEintrag(BenutzerName, datum, Lektion.Protokollname,
-                                                      Sitzung.Fehlerzahl));
+    LogStrHolder.append(TAuswertung::abschlussEintrag(Lauf.BenutzerName, datum,
+                                                      Lektion.Protokollname, Sitzung.Fehlerzahl));
     Auswerten();
     Sitzung.Beendet = true;
 }
@@ -301,7 +301,7 @@ void TLernTrainer::Auswerten() {
 }
 
 QString TLernTrainer::protokollPfad() const {
-    return DatenVerzeichnis + QStringLiteral("auswertung.txt");
+    return Lauf.Verzeichnisse.Daten + QStringLiteral("auswertung.txt");
 }
 
 void TLernTrainer::protokollLaden() {
@@ -372,14 +372,14 @@ void TLernTrainer::AntwortEditKeyUp() {
 }
 
 void TLernTrainer::AntwortbeiderEingabeprfen1Click() {
-    Optionen.SofortPruefen = !Optionen.SofortPruefen;
+    Optionen.umschalten(TOption::SofortPruefen);
 }
 
 void TLernTrainer::AnredemitDU1Click() {
-    Optionen.AnredeDu = !Optionen.AnredeDu;
+    Optionen.umschalten(TOption::AnredeDu);
     const int anrede = Optionen.AnredeIndex();
-    m_ansicht.setzeZeichenfeldHinweise(kZeichenfeldHinweis.text(anrede));
-    m_ansicht.setzeInfoText(kBeantworten.text(anrede));
+    m_ansicht.setzeZeichenfeldHinweise(TTexte::kZeichenfeldHinweis.text(anrede));
+    m_ansicht.setzeInfoText(TTexte::kBeantworten.text(anrede));
     m_ansicht.setzeLesemodusText(kLesemodusAufgabe.text(anrede));
 }
 
@@ -400,7 +400,7 @@ void TLernTrainer::LetztegeladeneLektion1Click(const QString& titel) {
     Lektion.Protokollname = pfad;
     const QString datum =
         TAuswertung::datumText(m_plattform.uhr.jetzt(), m_plattform.uhr.gebietsschema());
-    LogStrHolder.append(TAuswertung::neuGeladenEintrag(BenutzerName, datum, pfad));
+    LogStrHolder.append(TAuswertung::neuGeladenEintrag(Lauf.BenutzerName, datum, pfad));
 }
 
 void TLernTrainer::FehlerUebenClick() {
@@ -410,7 +410,7 @@ void TLernTrainer::FehlerUebenClick() {
         information(QString::fromUtf8(kKeineFehler));
         return;
     }
-    const QString pfad = LektionsVerzeichnis + QStringLiteral("fehler.txt");
+    const QString pfad = Lauf.Verzeichnisse.Lektion + QStringLiteral("fehler.txt");
     if (!TStrHolder::speichern(pfad, Sitzung.StrHolderFehler)) {
         dateiFehler(QStringLiteral("Datei %1 kann nicht erstellt werden"), pfad);
         return;
@@ -425,7 +425,7 @@ void TLernTrainer::FehlerLektionSpeichernClick() {
         return;
     }
     TDateiDialog dialog;
-    dialog.verzeichnis = LektionsVerzeichnis;
+    dialog.verzeichnis = Lauf.Verzeichnisse.Lektion;
     dialog.vorgabeName = QStringLiteral("fehler.txt");
     dialog.filter = kLektionsFilter;
     dialog.standardEndung = QStringLiteral("*.txt");
@@ -443,16 +443,16 @@ void TLernTrainer::VertauschenClick() {
         keineLektion();
         return;
     }
-    Optionen.Vertauschen = !Optionen.Vertauschen;
+    Optionen.umschalten(TOption::Vertauschen);
     information(
-        Optionen.Vertauschen
+        Optionen.werte().Vertauschen
             ? QStringLiteral("Die Vertauschung wird mit der nächsten Aufgabe aktiviert!")
             : QStringLiteral("Die Vertauschung wird mit der nächsten Aufgabe rückgängig gemacht!"));
 }
 
 void TLernTrainer::LesemodusMenuClick() {
-    Optionen.Lesemodus = !Optionen.Lesemodus;
-    if (Optionen.Lesemodus) {
+    Optionen.umschalten(TOption::Lesemodus);
+    if (Optionen.werte().Lesemodus) {
         const QStringList teile = {
             kLesemodusBeachten.text(Optionen.AnredeIndex()),
             QStringLiteral("werden kann, wenn die Lektion auch dafür vorgesehen ist."),
@@ -468,7 +468,7 @@ void TLernTrainer::LesemodusMenuClick() {
 }
 
 void TLernTrainer::LesemodusUmschalten() {
-    m_ansicht.lesemodusLayout(!Optionen.Lesemodus);
+    m_ansicht.lesemodusLayout(!Optionen.werte().Lesemodus);
     m_ansicht.setzeLesemodusText(kLesemodusAufgabe.text(Optionen.AnredeIndex()));
 }
 
@@ -480,14 +480,14 @@ void TLernTrainer::VorschlagClick(const QString& vorschlag) {
 }
 
 void TLernTrainer::NetzwerkLektionsPfadClick() {
-    const QString einstellungen = DatenVerzeichnis + QStringLiteral("drilla3.ini");
+    const QString einstellungen = Lauf.Verzeichnisse.Daten + QStringLiteral("drilla3.ini");
     TNewIniFile ini(einstellungen);
     const QString vorher =
         ini.textLesen(QStringLiteral("Setup"), QStringLiteral("Netzwerk_Lektions_Pfad"),
-                      ProgrammVerzeichnis + QStringLiteral("Lektion"));
-    m_ansicht.setzeNetzwerkHinweis(vorher);
+                      Lauf.Verzeichnisse.Programm + QStringLiteral("Lektion"));
+    m_menues.setzeNetzwerkHinweis(vorher);
     const QString gewaehlt = m_plattform.meldungen.ordnerWaehlen(
-        QStringLiteral("DRILLA, der Lerntrainer ") + VersionsZusatz,
+        TTexte::fensterTitel(Lauf.Verzeichnisse.VersionsZusatz),
         QStringLiteral("Netzwerk-Lektionsverzeichnis auswählen ..."), vorher);
     if (gewaehlt.isEmpty())
         return;
@@ -497,14 +497,14 @@ void TLernTrainer::NetzwerkLektionsPfadClick() {
         return;
     }
     TNewIniFile::IniDateiSchreiben(einstellungen);
-    LektionsVerzeichnis = TVerzeichnisse::normalisieren(gewaehlt);
+    Lauf.Verzeichnisse.Lektion = TVerzeichnisse::normalisieren(gewaehlt);
 }
 
 void TLernTrainer::PrivatesLektionsverzeichnisClick() {
-    LektionsVerzeichnis = DatenVerzeichnis + QStringLiteral("Lektion/");
-    information(QStringLiteral("Das Lektionsverzeichnis wurde auf: ") + LektionsVerzeichnis +
+    Lauf.Verzeichnisse.Lektion = Lauf.Verzeichnisse.Daten + QStringLiteral("Lektion/");
+    information(QStringLiteral("Das Lektionsverzeichnis wurde auf: ") + Lauf.Verzeichnisse.Lektion +
                 QStringLiteral(" eingestellt"));
-    m_ansicht.setzePrivatHinweis(LektionsVerzeichnis);
+    m_menues.setzePrivatHinweis(Lauf.Verzeichnisse.Lektion);
 }
 
 void TLernTrainer::RzLabel1Click(const QString& beschriftung) {

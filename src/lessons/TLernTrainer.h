@@ -1,32 +1,32 @@
 #pragma once
 
 #include "lessons/ITrainerAnsicht.h"
+#include "lessons/ITrainerMenues.h"
 #include "lessons/TLektion.h"
 #include "lessons/TLernSitzung.h"
 #include "lessons/TOptionen.h"
+#include "shell/TLaufDaten.h"
+#include "shell/TOptionenModell.h"
 #include "shell/TPlattform.h"
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // The practice loop without widgets: loading, presenting, checking, the live check, the
 // solution display, the end of the lesson and the evaluation log. The handlers carry the names
 // of the window events that call them.
 class TLernTrainer {
 public:
-    TLernTrainer(ITrainerAnsicht& ansicht, TPlattform plattform);
+    TLernTrainer(ITrainerAnsicht& ansicht, ITrainerMenues& menues, TPlattform plattform,
+                 TLaufDaten& lauf, TOptionenModell& optionen);
 
-    // Run-wide values (set at start-up).
-    QString ProgrammVerzeichnis;
-    QString DatenVerzeichnis;
-    QString LektionsVerzeichnis;
-    QString BenutzerName = QStringLiteral("unbekannt");
-    QString VersionsZusatz = QStringLiteral(" V3.5b ");
-    bool AdminModusAktiv = false;
+    // Shared with the start-up and the window; owned by whoever runs the program.
+    TLaufDaten& Lauf;
+    TOptionenModell& Optionen;
 
     TLektion Lektion;
     TLernSitzung Sitzung;
-    TOptionen Optionen;
     QStringList LogStrHolder;
     QStringList StrHolderHistory;
 
@@ -76,6 +76,12 @@ public:
 
     // Bumped by every presentation; a check compares it across its flash.
     quint64 vorlageNummer() const { return m_vorlage; }
+    ITrainerMenues& menues() const { return m_menues; }
+    bool pruefungLaeuft() const { return Sitzung.PruefungLaeuft; }
+    // Called whenever a check has finished, after everything it set off.
+    void setzePruefungsEnde(std::function<void()> rueckruf) {
+        m_pruefungsEnde = std::move(rueckruf);
+    }
 
 private:
     void naechsteAufgabe();
@@ -92,7 +98,9 @@ private:
     void dateiFehler(const QString& text, const QString& pfad);
 
     ITrainerAnsicht& m_ansicht;
+    ITrainerMenues& m_menues;
     TPlattform m_plattform;
     quint64 m_vorlage = 0;
     QStringList m_protokollAufPlatte; // what auswertung.txt holds as far as this run knows
+    std::function<void()> m_pruefungsEnde;
 };

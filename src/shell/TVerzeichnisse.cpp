@@ -1,5 +1,7 @@
 #include "shell/TVerzeichnisse.h"
 
+#include "shell/TTexte.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -58,10 +60,10 @@ TVerzeichnisse TVerzeichnisse::ermitteln(const QString& programmVerzeichnis, boo
     v.Daten = normalisieren(v.Programm);
     v.Netzwerkmodus = netzwerkmodus;
     if (!netzwerkmodus) {
-        v.VersionsZusatz = QStringLiteral(" V3.5b ");
+        v.VersionsZusatz = TTexte::versionsZusatz();
         return v;
     }
-    v.VersionsZusatz = QStringLiteral(" V3.5b  Netzwerkversion");
+    v.VersionsZusatz = TTexte::versionsZusatz() + QStringLiteral(" Netzwerkversion");
     const QStringList ordner = shellOrdnerSortieren(shellOrdner);
     QString basis = ordner.isEmpty() ? QString() : ordner.first();
     while (basis.size() > 1 && basis.endsWith(QLatin1Char('/')))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/TTexte.h"
+
 #include <QChar>
 #include <QString>
 #include <QStringList>
@@ -11,7 +13,7 @@ struct TVerzeichnisse {
     QString Daten;
     QString Lektion;
     bool Netzwerkmodus = false;
-    QString VersionsZusatz;
+    QString VersionsZusatz = TTexte::versionsZusatz();
     // Set when no per-user directory could be made and another writable one is used instead.
     QString Ausweichhinweis;
 

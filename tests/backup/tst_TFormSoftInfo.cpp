@@ -1,5 +1,4 @@
-#include "TFakeDialoge.h"
-#include "TFakePlattform.h"
+#include "TFensterUmgebung.h"
 #include "backup/ui/TFormSoftInfo.h"
 #include "shell/ui/TForm1.h"
 
@@ -7,7 +6,7 @@
 #include <QLabel>
 #include <QtTest>
 
-class tst_TFormSoftInfo : public QObject {
+class tst_TFormSoftInfo : public QObject, TFensterUmgebung {
     Q_OBJECT
 
 private slots:
@@ -46,17 +45,16 @@ private slots:
     }
 
     void ausDemHilfeMenue() {
-        TFakePlattform p;
-        TFakeDialoge d;
-        TForm1 haupt(p.plattform(), d);
-        QAction* info = haupt.aktion(QStringLiteral("Info1"));
+        anlegen();
+        bauen();
+        QAction* info = f->aktion(QStringLiteral("Info1"));
         QVERIFY(info->isEnabled());
         QCOMPARE(info->text(), QStringLiteral("Inf&o..."));
         QCOMPARE(info->toolTip(), QStringLiteral("Zeigt Informationen zur Software."));
         info->trigger();
-        QCOMPARE(d.gezeigt.size(), 1);
-        QCOMPARE(d.gezeigt.at(0).name, QStringLiteral("FormSoftInfo"));
-        QCOMPARE(d.gezeigt.at(0).texte.value(QStringLiteral("Label6")),
+        QCOMPARE(d->gezeigt.size(), 1);
+        QCOMPARE(d->gezeigt.at(0).name, QStringLiteral("FormSoftInfo"));
+        QCOMPARE(d->gezeigt.at(0).texte.value(QStringLiteral("Label6")),
                  QStringLiteral("DRILLA, der Lerntrainer   V3.5b "));
     }
 };

@@ -1,6 +1,4 @@
-#include "TFakeDialoge.h"
-#include "TFakePlattform.h"
-#include "TTestDateien.h"
+#include "TFensterUmgebung.h"
 #include "shell/ui/TForm1.h"
 
 #include <QAbstractButton>
@@ -13,38 +11,22 @@
 #include <memory>
 
 // Reading mode, swap and history as the main window shows them.
-class tst_Lesemodus : public QObject {
+class tst_Lesemodus : public QObject, TFensterUmgebung {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> ordner;
-    std::unique_ptr<TFakePlattform> p;
-    std::unique_ptr<TFakeDialoge> d;
-    std::unique_ptr<TForm1> f;
-
-    QWidget* kind(const char* name) { return f->findChild<QWidget*>(QString::fromLatin1(name)); }
     int oben(const char* name) { return kind(name)->y(); }
-    void starten(const QByteArray& einstellungen = {}) {
+    void mitEinstellungen(const QByteArray& einstellungen = {}) {
         if (!einstellungen.isEmpty())
             schreibeDatei(*ordner, QStringLiteral("drilla3.ini"), einstellungen);
-        f = std::make_unique<TForm1>(p->plattform(), *d);
-        p->meldungen.eingaben.enqueue(QString());
-        f->FormCreate(ordner->path() + QLatin1Char('/'), false, {}, {});
-        p->meldungen.nimm(); // name prompt
+        gestartet();
     }
 
 private slots:
-    void init() {
-        ordner = std::make_unique<QTemporaryDir>();
-        p = std::make_unique<TFakePlattform>();
-        d = std::make_unique<TFakeDialoge>();
-    }
-    void cleanup() {
-        QVERIFY2(p->meldungen.leer(), qPrintable(p->meldungen.offen().value(0).text));
-        f.reset();
-    }
+    void init() { anlegen(); }
+    void cleanup() { QVERIFY(abbauen()); }
 
     void layoutDerBeidenModi() {
-        starten();
+        mitEinstellungen();
         QCOMPARE(oben("GroupBox1"), 92);
         QCOMPARE(oben("GroupBox2"), 180);
         QCOMPARE(oben("GroupBox3"), 280);
@@ -75,7 +57,7 @@ private slots:
     }
 
     void startImLesemodusOhneHinweis() {
-        starten("[Setup]\r\nLesemodus=1\r\n");
+        mitEinstellungen("[Setup]\r\nLesemodus=1\r\n");
         QVERIFY(f->aktion(QStringLiteral("LesemodusMenu"))->isChecked());
         QCOMPARE(oben("GroupBox2"), 92);
         QVERIFY(kind("GroupBox3")->isVisible());
@@ -83,7 +65,7 @@ private slots:
     }
 
     void vorschlagAnklicken() {
-        starten("[Setup]\r\nLesemodus=1\r\n");
+        mitEinstellungen("[Setup]\r\nLesemodus=1\r\n");
         p->zufall.werte = {0, 0};
         p->meldungen.dateien.enqueue(
             schreibeDatei(*ordner, QStringLiteral("lesen.txt"),
@@ -113,7 +95,7 @@ private slots:
     }
 
     void historieMitKaufmannsUnd() {
-        starten();
+        mitEinstellungen();
         const QString pfad = schreibeDatei(*ordner, QStringLiteral("Rock&Roll.txt"), "a;b\r\n");
         p->meldungen.dateien.enqueue(pfad);
         f->aktion(QStringLiteral("Lektionladen"))->trigger();
@@ -129,7 +111,7 @@ private slots:
     }
 
     void vertauschenImMenue() {
-        starten();
+        mitEinstellungen();
         QAction* tausch = f->aktion(QStringLiteral("Vertauschen"));
         tausch->trigger();
         QCOMPARE(p->meldungen.nimm().text, QStringLiteral("Es wurde noch keine Lektion geladen."));

@@ -29,7 +29,7 @@ private slots:
         t->LektionladenClick();
         const auto dialog = p->meldungen.nimm();
         QCOMPARE(dialog.art, QStringLiteral("Oeffnen"));
-        QCOMPARE(dialog.dialog.verzeichnis, t->LektionsVerzeichnis);
+        QCOMPARE(dialog.dialog.verzeichnis, t->Lauf.Verzeichnisse.Lektion);
         QCOMPARE(dialog.dialog.filter, QStringLiteral("Lektionen  (*.txt)|*.txt"));
         QCOMPARE(dialog.dialog.vorgabeName, QStringLiteral("*.txt"));
         QCOMPARE(dialog.dialog.standardEndung, QStringLiteral("*.txt"));
@@ -153,10 +153,10 @@ private slots:
         QCOMPARE(box(), QStringLiteral("2 Aufgaben: Davon wurden 1 fehlerhaft beantwortet"));
         QCOMPARE(t->Sitzung.StrHolderFehler, QStringList{QStringLiteral("Haus;house")});
 
-        t->AdminModusAktiv = true;
+        t->Lauf.AdminModusAktiv = true;
         t->LoesungAnzeigenImageClick();
         QCOMPARE(box(), QStringLiteral("Im Administrator-Modus wurde diese Funktion deaktiviert."));
-        t->AdminModusAktiv = false;
+        t->Lauf.AdminModusAktiv = false;
         // After the end the window still opens, then the check refuses.
         t->LoesungAnzeigenImageClick();
         QCOMPARE(a->loesungen.size(), 4);
@@ -169,7 +169,7 @@ private slots:
         t->LoesungAnzeigenImageClick();
         for (int i = 0; i < 3; ++i)
             QCOMPARE(box(), kKeineLektion);
-        t->Optionen.SofortPruefen = true;
+        t->Optionen.setzen(TOption::SofortPruefen, true);
         tippen(QStringLiteral("x"));
         t->EingabePruefen(); // silent
         QVERIFY(a->loesungen.isEmpty());
@@ -180,7 +180,7 @@ private slots:
     void liveCheck() {
         laden("Haus;house\r\nBaum;tree\r\n");
         t->AntwortbeiderEingabeprfen1Click();
-        QVERIFY(t->Optionen.SofortPruefen);
+        QVERIFY(t->Optionen.werte().SofortPruefen);
         tippen(QStringLiteral("Ha"));
         t->EingabePruefen();
         QCOMPARE(a->farbe, TAntwortFarbe::InfoHintergrund);
@@ -219,7 +219,7 @@ private slots:
 
     void mehrFehlerAlsAufgabenGibtNullProzent() {
         laden("a;1\r\n");
-        t->Optionen.SofortPruefen = true;
+        t->Optionen.setzen(TOption::SofortPruefen, true);
         tippen(QStringLiteral("x"));
         t->EingabePruefen();
         t->NaechsteAufgabeBtnClick();
@@ -237,7 +237,7 @@ private slots:
     }
 
     void endeDerLektion() {
-        t->BenutzerName = QStringLiteral("Lena");
+        t->Lauf.BenutzerName = QStringLiteral("Lena");
         const QString pfad = laden("a;1\r\nb;2\r\nc;3\r\nd;4\r\n");
         for (int i = 0; i < 4; ++i) {
             tippen(i == 0 ? QStringLiteral("falsch") : t->Sitzung.Antwort);
@@ -268,7 +268,7 @@ private slots:
         QCOMPARE(a->infoText, QStringLiteral("Bitte laden Sie nun eine Lektion."));
         t->PruefBtnClick();
         QCOMPARE(box(), kBereits);
-        t->Optionen.AnredeDu = true;
+        t->Optionen.setzen(TOption::AnredeDu, true);
         t->EingabePruefen();
         QCOMPARE(box(),
                  QStringLiteral("Die Lektion wurde bereits bearbeitet.\r\nBitte lade nun "
@@ -307,7 +307,7 @@ private slots:
         t->AntwortEditKeyDown(Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(p->warten.pausen.size(), 2);
 
-        t->Optionen.Ton = false;
+        t->Optionen.setzen(TOption::Ton, false);
         p->klang.gespielt.clear();
         t->AntwortEditKeyDown(Qt::Key_B, Qt::NoModifier);
         tippen(QStringLiteral("Haus"));
@@ -333,7 +333,7 @@ private slots:
             tippen(QStringLiteral("a"));
             t->PruefBtnClick();
             t->LoesungAnzeigenImageClick();
-            t->Optionen.SofortPruefen = true;
+            t->Optionen.setzen(TOption::SofortPruefen, true);
             t->EingabePruefen();
             t->LektionladenClick();
         };
@@ -401,7 +401,7 @@ private slots:
     void fremdeBytesBleibenErhalten() {
         QByteArray zeile = "\x80\x81\x8d\x8f\x90\x9d\x9f;\xe4\xf6\xfc\xdf\x01\x7f";
         laden(zeile + "\r\n" + QByteArray(1 << 20, 'x'));
-        t->Optionen.Ton = true;
+        t->Optionen.setzen(TOption::Ton, true);
         while (t->Sitzung.Zeile.size() > 100)
             t->NaechsteAufgabeBtnClick(); // the 1 MB line stays until checked
         tippen(QStringLiteral("?"));
@@ -414,7 +414,7 @@ private slots:
     void auswertungAnzeigenUndZuruecksetzen() {
         t->LogStrHolder = {QStringLiteral(" "), QStringLiteral("Ergebnis         : 0 Fehler")};
         t->AuswertungClick();
-        const QString pfad = t->DatenVerzeichnis + QStringLiteral("auswertung.txt");
+        const QString pfad = t->Lauf.Verzeichnisse.Daten + QStringLiteral("auswertung.txt");
         QCOMPARE(leseDatei(pfad), QByteArray(" \r\nErgebnis         : 0 Fehler\r\n"));
         QCOMPARE(p->shell.aufrufe, QStringList{QStringLiteral("text:") + pfad});
 
@@ -435,13 +435,13 @@ private slots:
 
         // A log that cannot be written: error box, no editor, list kept.
         t->LogStrHolder = {QStringLiteral("x")};
-        t->DatenVerzeichnis = ordner->filePath(QStringLiteral("fehlt/"));
+        t->Lauf.Verzeichnisse.Daten = ordner->filePath(QStringLiteral("fehlt/"));
         p->shell.aufrufe.clear();
         t->AuswertungClick();
         const auto fehler = p->meldungen.nimm();
         QCOMPARE(fehler.art, QStringLiteral("Fehler"));
         QCOMPARE(fehler.text, QStringLiteral("Datei %1auswertung.txt kann nicht erstellt werden")
-                                  .arg(t->DatenVerzeichnis));
+                                  .arg(t->Lauf.Verzeichnisse.Daten));
         QVERIFY(p->shell.aufrufe.isEmpty());
         QCOMPARE(t->LogStrHolder, QStringList{QStringLiteral("x")});
     }
@@ -465,8 +465,8 @@ private slots:
     }
 
     void vertauschenUndDrehenBeimZeigen() {
-        t->Optionen.Vertauschen = true;
-        t->Optionen.FelderDrehen = true;
+        t->Optionen.setzen(TOption::Vertauschen, true);
+        t->Optionen.setzen(TOption::FelderDrehen, true);
         laden("Haus;house\r\nx\r\n");
         QCOMPARE(a->frage, QStringLiteral("Haus"));
         QCOMPARE(t->Sitzung.Antwort, QStringLiteral("house"));

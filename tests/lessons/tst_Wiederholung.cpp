@@ -16,7 +16,7 @@ class tst_Wiederholung : public QObject, TTrainerUmgebung {
         if (!richtig)
             t->NaechsteAufgabeBtnClick();
     }
-    QString fehlerDatei() { return t->LektionsVerzeichnis + QStringLiteral("fehler.txt"); }
+    QString fehlerDatei() { return t->Lauf.Verzeichnisse.Lektion + QStringLiteral("fehler.txt"); }
 
 private slots:
     void init() { anlegen(); }
@@ -50,7 +50,7 @@ private slots:
 
     void zweimalErfassteZeileWirdZweiAufgaben() {
         laden("Haus;house\r\nBaum;tree\r\n");
-        t->Optionen.SofortPruefen = true;
+        t->Optionen.setzen(TOption::SofortPruefen, true);
         a->antwort = QStringLiteral("x");
         t->EingabePruefen();
         t->NaechsteAufgabeBtnClick(); // skipped: presented again
@@ -77,7 +77,7 @@ private slots:
         laden("a;1\r\nb;2\r\n");
         beantworten(false);
         const QString zeile = t->Sitzung.Zeile;
-        t->LektionsVerzeichnis = ordner->filePath(QStringLiteral("fehlt/"));
+        t->Lauf.Verzeichnisse.Lektion = ordner->filePath(QStringLiteral("fehlt/"));
         t->FehlerUebenClick();
         QCOMPARE(box(), QStringLiteral("Datei %1 kann nicht erstellt werden").arg(fehlerDatei()));
         QCOMPARE(t->Sitzung.Zeile, zeile);
@@ -92,7 +92,7 @@ private slots:
         auto dialog = p->meldungen.nimm();
         p->meldungen.fehlendeAntworten = 0;
         QCOMPARE(dialog.art, QStringLiteral("Speichern"));
-        QCOMPARE(dialog.dialog.verzeichnis, t->LektionsVerzeichnis);
+        QCOMPARE(dialog.dialog.verzeichnis, t->Lauf.Verzeichnisse.Lektion);
         QCOMPARE(dialog.dialog.vorgabeName, QStringLiteral("fehler.txt"));
         QCOMPARE(dialog.dialog.filter, QStringLiteral("Lektionen  (*.txt)|*.txt"));
         QCOMPARE(dialog.dialog.standardEndung, QStringLiteral("*.txt"));
@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(a->historie.mid(0, 3),
                  QStringList({zweite + QStringLiteral("   "), erste + QStringLiteral("   "),
                               QStringLiteral("kein Eintrag   ")}));
-        t->BenutzerName = QStringLiteral("Tom");
+        t->Lauf.BenutzerName = QStringLiteral("Tom");
         t->LogStrHolder.clear();
         t->LetztegeladeneLektion1Click(a->historie.at(1));
         QCOMPARE(t->Lektion.Pfad, erste);
@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(warnung.text,
                  QStringLiteral("Die Lektion wurde nicht gefunden!\r\nBitte versuchen "
                                 "Sie es mit Hilfe des Menupunktes -Lektion laden-"));
-        t->Optionen.AnredeDu = true;
+        t->Optionen.setzen(TOption::AnredeDu, true);
         t->LetztegeladeneLektion1Click(QStringLiteral("Kein Eintrag"));
         QVERIFY(box().endsWith(
             QStringLiteral("Bitte versuche es mit Hilfe des Menupunktes -Lektion laden-")));
@@ -152,7 +152,7 @@ private slots:
     void vertauschen() {
         t->VertauschenClick();
         QCOMPARE(box(), QStringLiteral("Es wurde noch keine Lektion geladen."));
-        QVERIFY(!t->Optionen.Vertauschen);
+        QVERIFY(!t->Optionen.werte().Vertauschen);
         laden("Haus;house\r\nBaum;tree\r\n");
         t->VertauschenClick();
         QCOMPARE(box(),
@@ -214,30 +214,32 @@ private slots:
         QCOMPARE(browser.art, QStringLiteral("Ordner"));
         QCOMPARE(browser.titel, QStringLiteral("DRILLA, der Lerntrainer  V3.5b "));
         QCOMPARE(browser.text, QStringLiteral("Netzwerk-Lektionsverzeichnis auswählen ..."));
-        QCOMPARE(browser.dialog.verzeichnis, t->ProgrammVerzeichnis + QStringLiteral("Lektion"));
+        QCOMPARE(browser.dialog.verzeichnis,
+                 t->Lauf.Verzeichnisse.Programm + QStringLiteral("Lektion"));
         QCOMPARE(a->netzwerkHinweis, browser.dialog.verzeichnis);
-        QCOMPARE(t->LektionsVerzeichnis, t->DatenVerzeichnis); // cancelled: unchanged
+        QCOMPARE(t->Lauf.Verzeichnisse.Lektion,
+                 t->Lauf.Verzeichnisse.Daten); // cancelled: unchanged
 
         const QString netz = ordner->filePath(QStringLiteral("netz"));
         p->meldungen.dateien.enqueue(netz);
         t->NetzwerkLektionsPfadClick();
         p->meldungen.nimm();
-        QCOMPARE(t->LektionsVerzeichnis, netz + QLatin1Char('/'));
-        QVERIFY(leseDatei(t->DatenVerzeichnis + QStringLiteral("drilla3.ini"))
+        QCOMPARE(t->Lauf.Verzeichnisse.Lektion, netz + QLatin1Char('/'));
+        QVERIFY(leseDatei(t->Lauf.Verzeichnisse.Daten + QStringLiteral("drilla3.ini"))
                     .contains("Netzwerk_Lektions_Pfad=" + netz.toLatin1() + "\r\n"));
         t->NetzwerkLektionsPfadClick(); // now the stored folder is offered
         QCOMPARE(p->meldungen.nimm().dialog.verzeichnis, netz);
         p->meldungen.fehlendeAntworten = 0;
 
         t->PrivatesLektionsverzeichnisClick();
-        const QString privat = t->DatenVerzeichnis + QStringLiteral("Lektion/");
+        const QString privat = t->Lauf.Verzeichnisse.Daten + QStringLiteral("Lektion/");
         QCOMPARE(box(), QStringLiteral("Das Lektionsverzeichnis wurde auf: ") + privat +
                             QStringLiteral(" eingestellt"));
-        QCOMPARE(t->LektionsVerzeichnis, privat);
+        QCOMPARE(t->Lauf.Verzeichnisse.Lektion, privat);
         QCOMPARE(a->privatHinweis, privat);
 
         // A settings file that cannot be written: the error, the directory stays.
-        QFile::remove(t->DatenVerzeichnis + QStringLiteral("drilla3.ini"));
+        QFile::remove(t->Lauf.Verzeichnisse.Daten + QStringLiteral("drilla3.ini"));
         QVERIFY(QDir(ordner->path()).mkdir(QStringLiteral("drilla3.ini")));
         p->meldungen.dateien.enqueue(netz);
         t->NetzwerkLektionsPfadClick();
@@ -245,8 +247,8 @@ private slots:
         const auto fehler = p->meldungen.nimm();
         QCOMPARE(fehler.art, QStringLiteral("Fehler"));
         QCOMPARE(fehler.text, QStringLiteral("nach %1drilla3.ini kann nicht geschrieben werden")
-                                  .arg(t->DatenVerzeichnis));
-        QCOMPARE(t->LektionsVerzeichnis, privat);
+                                  .arg(t->Lauf.Verzeichnisse.Daten));
+        QCOMPARE(t->Lauf.Verzeichnisse.Lektion, privat);
     }
 };
 

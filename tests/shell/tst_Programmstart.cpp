@@ -1,6 +1,4 @@
-#include "TFakeDialoge.h"
-#include "TFakePlattform.h"
-#include "TTestDateien.h"
+#include "TFensterUmgebung.h"
 #include "shell/ui/TForm1.h"
 #include "tiles/ui/TZeichenfeld.h"
 
@@ -9,28 +7,19 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 // Start-up and shutdown of the main window on a program directory of the test's own.
-class tst_Programmstart : public QObject {
+class tst_Programmstart : public QObject, TFensterUmgebung {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> programm;
-    std::unique_ptr<TFakePlattform> p;
-    std::unique_ptr<TFakeDialoge> d;
-    std::unique_ptr<TForm1> f;
-
-    QString pfad(const char* name) { return programm->filePath(QString::fromUtf8(name)); }
     void schreibe(const char* name, const QByteArray& inhalt) {
-        QVERIFY(!schreibeDatei(*programm, QString::fromUtf8(name), inhalt).isEmpty());
-    }
-    // Starts the program; `name` answers the name prompt (a null string cancels it).
-    void starten(const QString& name = QString()) {
-        f = std::make_unique<TForm1>(p->plattform(), *d);
-        p->meldungen.eingaben.enqueue(name);
-        f->FormCreate(programm->path() + QLatin1Char('/'), false, {}, {});
+        QVERIFY(!schreibeDatei(*ordner, QString::fromUtf8(name), inhalt).isEmpty());
     }
     TFakeMeldungen::TBox box() { return p->meldungen.nimm(); }
     bool beenden(bool ok,
@@ -43,33 +32,23 @@ class tst_Programmstart : public QObject {
             qWarning("unexpected end confirmation: %s", qPrintable(b.text));
         return zu && b.text == frage;
     }
-    template <typename T = QWidget> T* kind(const char* name) {
-        return f->findChild<T*>(QString::fromLatin1(name));
-    }
 
 private slots:
-    void init() {
-        programm = std::make_unique<QTemporaryDir>();
-        p = std::make_unique<TFakePlattform>();
-        d = std::make_unique<TFakeDialoge>();
-    }
-    void cleanup() {
-        QVERIFY2(p->meldungen.leer(), qPrintable(p->meldungen.offen().value(0).text));
-        f.reset();
-    }
+    void init() { anlegen(); }
+    void cleanup() { QVERIFY(abbauen()); }
 
     void ersterStartOhneDateien() {
         starten();
-        const QString ordner = programm->path() + QLatin1Char('/');
+        const QString verzeichnis = ordner->path() + QLatin1Char('/');
         QCOMPARE(f->windowTitle(), QStringLiteral("DRILLA, der Lerntrainer  V3.5b "));
         const auto frage = box();
         QCOMPARE(frage.art, QStringLiteral("Eingabe"));
         QCOMPARE(frage.titel, QStringLiteral("Benutzerverwaltung"));
         QCOMPARE(frage.text, QStringLiteral("Bitte geben Sie hier Ihren Namen ein!"));
-        QCOMPARE(f->trainer().BenutzerName, QStringLiteral("unbekannt"));
-        QCOMPARE(f->trainer().LektionsVerzeichnis, ordner);
-        QCOMPARE(f->trainer().DatenVerzeichnis, ordner);
-        const TOptionen& o = f->trainer().Optionen;
+        QCOMPARE(f->trainer().Lauf.BenutzerName, QStringLiteral("unbekannt"));
+        QCOMPARE(f->trainer().Lauf.Verzeichnisse.Lektion, verzeichnis);
+        QCOMPARE(f->trainer().Lauf.Verzeichnisse.Daten, verzeichnis);
+        const TOptionen& o = f->trainer().Optionen.werte();
         QVERIFY(o.Ton && o.PopupHilfe && o.OhneFarbeDrucken);
         QVERIFY(!o.FelderDrehen && !o.SofortPruefen && !o.AnredeDu && !o.Lesemodus);
         QVERIFY(f->aktion(QStringLiteral("KeineFarbeimAusdruck1"))->isChecked());
@@ -81,7 +60,7 @@ private slots:
         QCOMPARE(kind<QLabel>("BenutzerNameLabel")->text(), QStringLiteral("unbekannt"));
         QCOMPARE(kind<QLabel>("ZahlDerAufgaben")->text(), QStringLiteral("    "));
         QCOMPARE(f->aktion(QStringLiteral("PrivatesLektionsverzeichnis"))->toolTip(),
-                 ordner + QStringLiteral("Lektion/"));
+                 verzeichnis + QStringLiteral("Lektion/"));
         QVERIFY(kind("AntwortEdit")->isVisible());
         QVERIFY(d->gezeigt.isEmpty()); // no tips file: no tips window
 
@@ -105,13 +84,13 @@ private slots:
         schreibe("tasten.txt", "[sonderzeichen]\r\nTaste79=\xe9\r\nTaste91=\r\n");
         starten(QStringLiteral("Lena B."));
         QCOMPARE(box().text, QStringLiteral("Bitte gib hier deinen Namen ein!"));
-        QCOMPARE(f->trainer().BenutzerName, QStringLiteral("Lena B."));
+        QCOMPARE(f->trainer().Lauf.BenutzerName, QStringLiteral("Lena B."));
         QCOMPARE(kind<QLabel>("BenutzerNameLabel")->text(), QStringLiteral("Lena B."));
-        QVERIFY(!f->trainer().Optionen.Ton);
+        QVERIFY(!f->trainer().Optionen.werte().Ton);
         QVERIFY(f->aktion(QStringLiteral("AnredemitDU1"))->isChecked());
         QCOMPARE(kind("RzLabel5")->toolTip(),
                  QStringLiteral("Wähle mit der Maus das nächste benötigte Zeichen der Lösung."));
-        QCOMPARE(f->trainer().LektionsVerzeichnis, QStringLiteral("/srv/lektionen/"));
+        QCOMPARE(f->trainer().Lauf.Verzeichnisse.Lektion, QStringLiteral("/srv/lektionen/"));
         const QFont feld = kind("AntwortEdit")->font();
         QCOMPARE(feld.family(), QStringLiteral("Comic Sans MS"));
         QCOMPARE(feld.pointSize(), 16);
@@ -128,7 +107,7 @@ private slots:
         schreibe("drilla3.ini", "[Setup]\r\nBenutzer=Tom\r\n");
         starten(QString()); // Abbrechen keeps the stored name
         box();
-        QCOMPARE(f->trainer().BenutzerName, QStringLiteral("Tom"));
+        QCOMPARE(f->trainer().Lauf.BenutzerName, QStringLiteral("Tom"));
         f.reset();
         // A name the files cannot store is asked again; an empty name is accepted.
         p->meldungen.eingaben.enqueue(QStringLiteral("\u0141ukasz"));
@@ -136,7 +115,7 @@ private slots:
         QCOMPARE(box().art, QStringLiteral("Eingabe"));
         QCOMPARE(box().art, QStringLiteral("Warnung"));
         QCOMPARE(box().art, QStringLiteral("Eingabe"));
-        QCOMPARE(f->trainer().BenutzerName, QString());
+        QCOMPARE(f->trainer().Lauf.BenutzerName, QString());
         QVERIFY(beenden(true));
         QVERIFY(leseDatei(pfad("drilla3.ini")).contains("Benutzer=\r\n"));
     }
@@ -146,7 +125,7 @@ private slots:
         box();
         // Directories where the files belong: every write fails, even for root.
         for (const char* name : {"drilla3.ini", "tasten.txt", "formpos.ini", "auswertung.txt"})
-            QVERIFY(QDir(programm->path()).mkdir(QString::fromLatin1(name)));
+            QVERIFY(QDir(ordner->path()).mkdir(QString::fromLatin1(name)));
         f->trainer().LogStrHolder.append(QStringLiteral("neu"));
         p->meldungen.antworten.enqueue(true);
         QVERIFY(f->close());
@@ -171,6 +150,74 @@ private slots:
         QCOMPARE(leseDatei(pfad("auswertung.txt")), QByteArray(" \r\nalt\r\nneu\r\n"));
     }
 
+    // Closing while the last answer flashes: the lesson ends first and its record is saved.
+    void beendenWaehrendDerPruefung() {
+        gestartet();
+        laden("Haus;house\r\n");
+        antwort()->setText(QStringLiteral("Haus"));
+        bool zuWaehrend = true;
+        int boxenWaehrend = -1;
+        p->warten.waehrend = [&] {
+            zuWaehrend = f->close();
+            boxenWaehrend = p->meldungen.offen().size();
+        };
+        p->meldungen.antworten.enqueue(true);
+        QTest::keyClick(antwort(), Qt::Key_Return);
+        QVERIFY(!zuWaehrend);
+        QCOMPARE(boxenWaehrend, 0); // not even the question during the check
+        QCOMPARE(box().text, QStringLiteral("1 Aufgaben: Davon wurden 0 fehlerhaft beantwortet"));
+        QCOMPARE(d->gezeigt.last().name, QStringLiteral("TfrmDemo470b"));
+        const auto frage = box();
+        QCOMPARE(frage.art, QStringLiteral("OkAbbrechen"));
+        QCOMPARE(frage.text, QStringLiteral("Wollen Sie DRILLA wirklich beenden?"));
+        QVERIFY(!f->isVisible());
+        const QByteArray protokoll = leseDatei(pfad("auswertung.txt"));
+        QVERIFY2(protokoll.contains(": 0 Fehler\r\n"), protokoll.constData());
+        QVERIFY(protokoll.contains(QFile::encodeName(pfad("l.txt"))));
+    }
+
+    // Cancelling the deferred end leaves the program running and ready for the next close.
+    void aufgeschobenesBeendenAbgebrochen() {
+        gestartet();
+        laden("a;b\r\nc;d\r\n");
+        antwort()->setText(QStringLiteral("falsch"));
+        p->warten.waehrend = [&] { QVERIFY(!f->close()); };
+        p->meldungen.antworten.enqueue(false);
+        kind<QPushButton>("PruefBtn")->click();
+        p->warten.waehrend = nullptr;
+        QCOMPARE(box().art, QStringLiteral("OkAbbrechen"));
+        QVERIFY(f->isVisible());
+        QVERIFY(!QFileInfo::exists(pfad("drilla3.ini")));
+        QVERIFY(beenden(true));
+    }
+
+    // The menu font's colour reaches the toolbar's menus, not only its buttons.
+    void menuSchriftFarbeInDenMenues() {
+        schreibe("drilla3.ini", "[Setup]\r\nMenuSchrift=Arial,clRed,16,d,b\r\n");
+        gestartet();
+        for (const char* name : {"LektionenPopup", "FehlerPopUp", "ArbeitsblattPopup",
+                                 "EinstellungPopupMenu", "HilfePopup"}) {
+            auto* menu = kind<QMenu>(name);
+            menu->ensurePolished();
+            menu->adjustSize();
+            QImage bild(menu->size(), QImage::Format_RGB32);
+            bild.fill(Qt::white);
+            menu->render(&bild);
+            int rot = 0;
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < bild.width(); ++x) {
+                    const QColor c = bild.pixelColor(x, y);
+                    if (c.red() > 180 && c.green() < 80 && c.blue() < 80)
+                        ++rot;
+                }
+            // Disabled entries keep the style's grey; this menu has no other yet.
+            const bool nurGesperrt = std::none_of(menu->actions().cbegin(), menu->actions().cend(),
+                                                  [](QAction* a) { return a->isEnabled(); });
+            QVERIFY2(nurGesperrt || rot > 20, name);
+        }
+        QVERIFY(beenden(true));
+    }
+
     void tippsUndHilfe() {
         schreibe("drilla3.tip", "[TIPS]\r\nShowOnStartup=1\r\nNextTip=2\r\n[TIP TEXT]\r\n"
                                 "Tip1=Eins\r\nTip2=Zwei\r\n");
@@ -189,7 +236,7 @@ private slots:
         QCOMPARE(warnung.text,
                  QStringLiteral("Die Hilfedatei wurde nicht gefunden!\r\nBitte setzten "
                                 "Sie sich mit MORVANE in Verbindung."));
-        QVERIFY(QDir(programm->path()).mkdir(QStringLiteral("hilfe")));
+        QVERIFY(QDir(ordner->path()).mkdir(QStringLiteral("hilfe")));
         schreibe("hilfe/index.html", "<html><body><h1>Hilfe</h1></body></html>");
         f->aktion(QStringLiteral("Index1"))->trigger();
         QWidget* hilfe = f->findChild<QWidget*>(QStringLiteral("Hilfe"));
@@ -205,13 +252,13 @@ private slots:
         QTemporaryDir heim;
         f = std::make_unique<TForm1>(p->plattform(), *d);
         p->meldungen.eingaben.enqueue(QString());
-        f->FormCreate(programm->path() + QLatin1Char('/'), true, {heim.path()}, {});
+        f->FormCreate(ordner->path() + QLatin1Char('/'), true, {heim.path()}, {});
         box();
         QCOMPARE(f->windowTitle(),
                  QStringLiteral("DRILLA, der Lerntrainer  V3.5b  Netzwerkversion"));
         const QString benutzer = heim.path() + QStringLiteral("/MORVANE/DRILLA/");
-        QCOMPARE(f->trainer().DatenVerzeichnis, benutzer);
-        QCOMPARE(f->trainer().LektionsVerzeichnis, benutzer);
+        QCOMPARE(f->trainer().Lauf.Verzeichnisse.Daten, benutzer);
+        QCOMPARE(f->trainer().Lauf.Verzeichnisse.Lektion, benutzer);
         QCOMPARE(f->aktion(QStringLiteral("PrivatesLektionsverzeichnis"))->toolTip(),
                  benutzer + QStringLiteral("Lektion/"));
         QVERIFY(QFileInfo(benutzer + QStringLiteral("Lektion")).isDir());

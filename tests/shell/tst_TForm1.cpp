@@ -1,8 +1,7 @@
-#include "TFakeDialoge.h"
-#include "TFakePlattform.h"
-#include "TTestDateien.h"
+#include "TFensterUmgebung.h"
 #include "lessons/ui/TDigitalZaehler.h"
 #include "lessons/ui/TErfolgsBalken.h"
+#include "lessons/ui/TTrainerSeite.h"
 #include "shell/ui/TForm1.h"
 #include "tiles/ui/TZeichenfeld.h"
 
@@ -20,48 +19,17 @@
 #include <QtTest>
 #include <memory>
 
-class tst_TForm1 : public QObject {
+class tst_TForm1 : public QObject, TFensterUmgebung {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> ordner;
-    std::unique_ptr<TFakePlattform> p;
-    std::unique_ptr<TFakeDialoge> d;
-    std::unique_ptr<TForm1> f;
-
-    template <typename T = QWidget> T* kind(const char* name) {
-        T* w = f->findChild<T*>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("missing control %s", name);
-        return w;
-    }
-    QLineEdit* antwort() { return kind<QLineEdit>("AntwortEdit"); }
     QColor antwortHintergrund() { return antwort()->palette().color(QPalette::Base); }
-    void laden(const QByteArray& inhalt) {
-        p->meldungen.dateien.enqueue(schreibeDatei(*ordner, QStringLiteral("l.txt"), inhalt));
-        f->aktion(QStringLiteral("Lektionladen"))->trigger();
-        p->meldungen.nimm();
-    }
-    // Non-ASCII text has to be sent one key event at a time.
-    void tippen(const QString& text) {
-        for (QChar c : text)
-            QTest::keyClick(antwort(), c.toLatin1() ? c.toLatin1() : 'x');
-    }
 
 private slots:
     void init() {
-        ordner = std::make_unique<QTemporaryDir>();
-        p = std::make_unique<TFakePlattform>();
-        d = std::make_unique<TFakeDialoge>();
-        f = std::make_unique<TForm1>(p->plattform(), *d);
-        f->trainer().DatenVerzeichnis = ordner->path() + QLatin1Char('/');
-        f->trainer().LektionsVerzeichnis = f->trainer().DatenVerzeichnis;
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        anlegen();
+        QVERIFY(oeffnen());
     }
-    void cleanup() {
-        QVERIFY2(p->meldungen.leer(), qPrintable(p->meldungen.offen().value(0).text));
-        f.reset();
-    }
+    void cleanup() { QVERIFY(abbauen()); }
 
     void fensterUndSteuerelemente() {
         QCOMPARE(f->size(), QSize(785, 571));
@@ -175,9 +143,9 @@ private slots:
             return QToolTip::isVisible();
         };
         QVERIFY(!tippZeigen());
-        QVERIFY(!f->trainer().Optionen.PopupHilfe);
+        QVERIFY(!f->trainer().Optionen.werte().PopupHilfe);
         f->aktion(QStringLiteral("PopupHilfeanzeigen1"))->trigger();
-        QVERIFY(f->trainer().Optionen.PopupHilfe);
+        QVERIFY(f->trainer().Optionen.werte().PopupHilfe);
         QVERIFY(tippZeigen());
         QToolTip::hideText();
 
@@ -200,14 +168,14 @@ private slots:
         QCOMPARE(kind<QLabel>("Lektionsueberschrift")->toolTip(),
                  ordner->filePath(QStringLiteral("l.txt")));
         QVERIFY(antwort()->hasFocus());
-        QCOMPARE(antwortHintergrund(), TForm1::antwortFarbe(TAntwortFarbe::InfoHintergrund));
+        QCOMPARE(antwortHintergrund(), TTrainerSeite::antwortFarbe(TAntwortFarbe::InfoHintergrund));
 
         QColor waehrend;
         p->warten.waehrend = [&] { waehrend = antwortHintergrund(); };
         tippen(QStringLiteral("ax"));
         QTest::keyClick(antwort(), Qt::Key_Return);
         QCOMPARE(waehrend, QColor(255, 0, 0));
-        QCOMPARE(antwortHintergrund(), TForm1::antwortFarbe(TAntwortFarbe::InfoHintergrund));
+        QCOMPARE(antwortHintergrund(), TTrainerSeite::antwortFarbe(TAntwortFarbe::InfoHintergrund));
         QCOMPARE(kind<TDigitalZaehler>("DigitalZaehler")->text(), QStringLiteral("001"));
         QCOMPARE(antwort()->text(), QStringLiteral("ax"));
 
@@ -220,14 +188,14 @@ private slots:
 
         // Live check: a wrong letter turns the field red at once and counts.
         f->aktion(QStringLiteral("AntwortbeiderEingabeprfen1"))->trigger();
-        QVERIFY(f->trainer().Optionen.SofortPruefen);
+        QVERIFY(f->trainer().Optionen.werte().SofortPruefen);
         tippen(QStringLiteral("c"));
-        QCOMPARE(antwortHintergrund(), TForm1::antwortFarbe(TAntwortFarbe::InfoHintergrund));
+        QCOMPARE(antwortHintergrund(), TTrainerSeite::antwortFarbe(TAntwortFarbe::InfoHintergrund));
         tippen(QStringLiteral("x"));
         QCOMPARE(antwortHintergrund(), QColor(255, 0, 0));
         QCOMPARE(kind<TDigitalZaehler>("DigitalZaehler")->text(), QStringLiteral("002"));
         QTest::keyClick(antwort(), Qt::Key_Backspace);
-        QCOMPARE(antwortHintergrund(), TForm1::antwortFarbe(TAntwortFarbe::InfoHintergrund));
+        QCOMPARE(antwortHintergrund(), TTrainerSeite::antwortFarbe(TAntwortFarbe::InfoHintergrund));
 
         // Leaving the field whitens it.
         kind<QToolButton>("btn1")->setFocus();
@@ -294,9 +262,9 @@ private slots:
 
     void zaehlerUeber999() {
         auto* z = kind<TDigitalZaehler>("DigitalZaehler");
-        f->setzeFehlerzahl(7);
+        f->seite().setzeFehlerzahl(7);
         QCOMPARE(z->text(), QStringLiteral("007"));
-        f->setzeFehlerzahl(1234);
+        f->seite().setzeFehlerzahl(1234);
         QCOMPARE(z->text(), QStringLiteral("1234"));
         QCOMPARE(z->size(), QSize(59, 28));
     }

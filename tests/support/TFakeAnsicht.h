@@ -1,13 +1,14 @@
 #pragma once
 
 #include "lessons/ITrainerAnsicht.h"
+#include "lessons/ITrainerMenues.h"
 
 #include <QList>
 #include <QStringList>
 #include <functional>
 
 // Keeps what the trainer shows, so core tests can read it back.
-class TFakeAnsicht : public ITrainerAnsicht {
+class TFakeAnsicht : public ITrainerAnsicht, public ITrainerMenues {
 public:
     QString antwort;
     bool antwortMarkiert = false;

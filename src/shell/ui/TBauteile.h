@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+// The few control kinds the main window and its pages are built from, at designed positions.
+class TBauteile {
+public:
+    static const QColor kNavy;
+    static const QColor kBlau;
+    static const QColor kRot;
+
+    static QFont schrift(const QString& familie, int pixel, bool fett = false);
+    static void faerben(QWidget* w, const QColor& text);
+    static QLabel* etikett(QWidget* eltern, const char* name, const QString& text, const QRect& ort,
+                           const QFont& f, const QColor& farbe = Qt::black);
+    // A filled blue line.
+    static QFrame* linie(QWidget* eltern, const char* name, const QRect& ort);
+    static QFrame* rahmen(QWidget* eltern, const char* name, const QRect& ort);
+    static QGroupBox* gruppe(QWidget* eltern, const char* name, const QString& titel,
+                             const QRect& ort);
+    // A centred label that fills its group box below the title.
+    static QLabel* fuellLabel(QGroupBox* g, const char* name, const QString& hinweis);
+};

@@ -4,6 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PAKETE=(build-essential cmake qt6-base-dev qt6-multimedia-dev fonts-liberation2 fonts-comic-neue)
+# Making the Debian package: dpkg-shlibdeps computes its dependencies.
+PAKET_PAKETE=(dpkg-dev file)
 BUILD=${DRILLA_BUILD:-build}
 JOBS=${DRILLA_JOBS:-$(nproc)}
 # One build type for start, test and bench: switching types in one folder rebuilds everything.
@@ -60,6 +62,13 @@ sanitizer)
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir "$BUILD-asan" --output-on-failure -j "$JOBS"
     ;;
+paket)
+    pakete_installieren "${PAKETE[@]}" "${PAKET_PAKETE[@]}"
+    nutzer_bauen
+    rm -f "$BUILD"/paket/drilla_*.deb
+    cpack --config "$BUILD/CPackConfig.cmake" -B "$BUILD/paket" >/dev/null
+    ls "$BUILD"/paket/drilla_*.deb
+    ;;
 bench)
     pakete_installieren "${PAKETE[@]}"
     nutzer_bauen
@@ -69,7 +78,7 @@ bench)
     done
     ;;
 *)
-    echo "Aufruf: $0 start | test | sanitizer | bench" >&2
+    echo "Aufruf: $0 start | test | sanitizer | bench | paket" >&2
     exit 2
     ;;
 esac

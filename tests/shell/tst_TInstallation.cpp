@@ -82,14 +82,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(fern));
     }
 
-    void fehlendeQuelleOderZiel() {
-        QTemporaryDir d;
-        QCOMPARE(TBeispielLektionen::kopieren(d.filePath(QStringLiteral("fehlt")), d.path()), 0);
-        QCOMPARE(TBeispielLektionen::kopieren(QString(), d.path()), 0);
-        schreibeDatei(d, QStringLiteral("a.txt"), "x;y\r\n");
-        QCOMPARE(TBeispielLektionen::kopieren(d.path(), d.filePath(QStringLiteral("fehlt"))), 0);
-    }
-
     // The per-user start-up: the samples arrive in the lesson folder a start creates, once.
     void beispieleNurBeimErstenStart() {
         QTemporaryDir programm, heim;

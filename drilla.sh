@@ -10,6 +10,8 @@ BUILD=${DRILLA_BUILD:-build}
 JOBS=${DRILLA_JOBS:-$(nproc)}
 # One build type for start, test and bench: switching types in one folder rebuilds everything.
 ART=RelWithDebInfo
+# What a build makes; empty: everything.
+ZIELE=()
 
 pakete_installieren() {
     local fehlend=()
@@ -28,7 +30,7 @@ bauen() { # build dir, build type, extra cmake args...
     local ordner=$1 art=$2
     shift 2
     cmake -S . -B "$ordner" -DCMAKE_BUILD_TYPE="$art" "$@" >/dev/null &&
-        cmake --build "$ordner" -j "$JOBS"
+        cmake --build "$ordner" -j "$JOBS" ${ZIELE[@]+"${ZIELE[@]}"}
 }
 
 # The user's build. It takes the folder as the tests left it (warnings as errors or not), so
@@ -64,6 +66,8 @@ sanitizer)
     ;;
 paket)
     pakete_installieren "${PAKETE[@]}" "${PAKET_PAKETE[@]}"
+    # Only what the package holds; tests and benchmarks are left for `test`.
+    ZIELE=(--target drilla drilla_doku)
     nutzer_bauen
     rm -f "$BUILD"/paket/drilla_*.deb
     cpack --config "$BUILD/CPackConfig.cmake" -B "$BUILD/paket" >/dev/null

@@ -1,5 +1,7 @@
 # What `cmake --install` puts under the prefix, and the Debian package made from it.
 # Only what is listed here is installed: tests, benchmarks and the clip generator stay behind.
+# Installing and packing build nothing themselves, so a package needs only the program built.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 install(TARGETS drilla RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 

@@ -30,11 +30,18 @@ TTrainerSeite::TTrainerSeite(TPlattform plattform, IModalDialoge& dialoge, const
 
 void TTrainerSeite::verbinden(TLernTrainer& trainer) {
     m_trainer = &trainer;
-    connect(NaechsteAufgabeBtn, &QPushButton::clicked, this,
-            [this] { m_trainer->NaechsteAufgabeBtnClick(); });
-    connect(PruefBtn, &QPushButton::clicked, this, [this] { m_trainer->PruefBtnClick(); });
-    connect(m_tastatur, &TZeichenfeldTastatur::geklickt, this,
-            [this](const QString& beschriftung) { m_trainer->RzLabel1Click(beschriftung); });
+    connect(NaechsteAufgabeBtn, &QPushButton::clicked, this, [this] {
+        if (m_trainer)
+            m_trainer->NaechsteAufgabeBtnClick();
+    });
+    connect(PruefBtn, &QPushButton::clicked, this, [this] {
+        if (m_trainer)
+            m_trainer->PruefBtnClick();
+    });
+    connect(m_tastatur, &TZeichenfeldTastatur::geklickt, this, [this](const QString& beschriftung) {
+        if (m_trainer)
+            m_trainer->RzLabel1Click(beschriftung);
+    });
     for (QObject* o :
          {static_cast<QObject*>(AntwortEdit), static_cast<QObject*>(LoesungAnzeigenImage),
           static_cast<QObject*>(Vorschlag1label), static_cast<QObject*>(Vorschlag2label)})

@@ -28,6 +28,8 @@ public:
 
     // Input goes to `trainer` from now on.
     void verbinden(TLernTrainer& trainer);
+    // From now on input goes nowhere; the trainer may end before the page.
+    void trennen() { m_trainer = nullptr; }
     TZeichenfeldTastatur& tastatur() const { return *m_tastatur; }
 
     void setzeBenutzerName(const QString& name);

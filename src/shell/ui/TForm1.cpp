@@ -91,6 +91,8 @@ TForm1::TForm1(TPlattform plattform, IModalDialoge& dialoge, QWidget* eltern)
 
 TForm1::~TForm1() {
     qApp->removeEventFilter(this);
+    // The controls go after the trainer; the focus they lose on the way must not reach it.
+    m_seite->trennen();
 }
 
 QAction* TForm1::aktion(const QString& name) const {

@@ -4,10 +4,14 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PAKETE=(build-essential cmake qt6-base-dev qt6-multimedia-dev fonts-liberation2 fonts-comic-neue)
+# Making the Debian package: dpkg-shlibdeps computes its dependencies.
+PAKET_PAKETE=(dpkg-dev file)
 BUILD=${DRILLA_BUILD:-build}
 JOBS=${DRILLA_JOBS:-$(nproc)}
 # One build type for start, test and bench: switching types in one folder rebuilds everything.
 ART=RelWithDebInfo
+# What a build makes; empty: everything.
+ZIELE=()
 
 pakete_installieren() {
     local fehlend=()
@@ -26,7 +30,7 @@ bauen() { # build dir, build type, extra cmake args...
     local ordner=$1 art=$2
     shift 2
     cmake -S . -B "$ordner" -DCMAKE_BUILD_TYPE="$art" "$@" >/dev/null &&
-        cmake --build "$ordner" -j "$JOBS"
+        cmake --build "$ordner" -j "$JOBS" ${ZIELE[@]+"${ZIELE[@]}"}
 }
 
 # The user's build. It takes the folder as the tests left it (warnings as errors or not), so
@@ -60,6 +64,15 @@ sanitizer)
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir "$BUILD-asan" --output-on-failure -j "$JOBS"
     ;;
+paket)
+    pakete_installieren "${PAKETE[@]}" "${PAKET_PAKETE[@]}"
+    # Only what the package holds; tests and benchmarks are left for `test`.
+    ZIELE=(--target drilla drilla_doku)
+    nutzer_bauen
+    rm -f "$BUILD"/paket/drilla_*.deb
+    cpack --config "$BUILD/CPackConfig.cmake" -B "$BUILD/paket" >/dev/null
+    ls "$BUILD"/paket/drilla_*.deb
+    ;;
 bench)
     pakete_installieren "${PAKETE[@]}"
     nutzer_bauen
@@ -69,7 +82,7 @@ bench)
     done
     ;;
 *)
-    echo "Aufruf: $0 start | test | sanitizer | bench" >&2
+    echo "Aufruf: $0 start | test | sanitizer | bench | paket" >&2
     exit 2
     ;;
 esac

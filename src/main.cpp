@@ -1,5 +1,5 @@
+#include "shell/TInstallation.h"
 #include "shell/TTexte.h"
-#include "shell/TVerzeichnisse.h"
 #include "shell/ui/TForm1.h"
 #include "shell/ui/TQtKlang.h"
 #include "shell/ui/TQtMeldungen.h"
@@ -11,12 +11,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication anwendung(argc, argv);
     anwendung.setApplicationName(TTexte::kurzTitel());
     anwendung.setApplicationDisplayName(TTexte::kurzTitel());
+    // Lets the desktop match the windows with the menu entry and its icon.
+    anwendung.setDesktopFileName(QStringLiteral(DRILLA_DESKTOP_ID));
+    anwendung.setWindowIcon(QIcon(QStringLiteral(":/symbol/drilla.png")));
 
     TQtMeldungen meldungen(nullptr);
     TQtKlang klang;
@@ -28,13 +32,13 @@ int main(int argc, char* argv[]) {
 
     TForm1 fenster({meldungen, klang, warten, shell, uhr, zufall}, dialoge);
     meldungen.setzeEltern(&fenster);
-    const QString programmVerzeichnis = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const TInstallation installation =
+        TInstallation::ermitteln(QCoreApplication::applicationDirPath(), DRILLA_DATEN_RELATIV);
     // The per-user shell folders: application data and documents.
     const QStringList shellOrdner = {
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)};
-    fenster.FormCreate(programmVerzeichnis,
-                       TVerzeichnisse::netzwerkmodusErmitteln(programmVerzeichnis), shellOrdner,
+    fenster.FormCreate(installation.ProgrammVerzeichnis, installation.Netzwerkmodus, shellOrdner,
                        QDir::homePath() + QStringLiteral("/.drilla/"));
     return anwendung.exec();
 }

@@ -1,5 +1,6 @@
 #include "shell/TVerzeichnisse.h"
 
+#include "shell/TBeispielLektionen.h"
 #include "shell/TTexte.h"
 
 #include <QDir>
@@ -77,6 +78,8 @@ TVerzeichnisse TVerzeichnisse::ermitteln(const QString& programmVerzeichnis, boo
     v.Benutzer = benutzer;
     v.Daten = normalisieren(v.Benutzer);
     v.Lektion = v.Benutzer + QStringLiteral("Lektion/");
-    anlegen(v.Lektion);
+    const bool neu = !QFileInfo::exists(v.Lektion);
+    if (anlegen(v.Lektion) && neu)
+        TBeispielLektionen::kopieren(v.Programm + QStringLiteral("Lektion/"), v.Lektion);
     return v;
 }

@@ -28,7 +28,10 @@ struct TVerzeichnisse {
     static QString netzwerkMarke() { return QStringLiteral("netzwerk.ini"); }
 
     // The start-up rule: directories of single-user or network mode, per-user directories
-    // created when missing. `ausweich` is used when none of the shell folders works.
+    // created when missing. `ausweich` is used when none of the shell folders works. A per-user
+    // lesson folder that this start creates receives the sample lessons of the program's
+    // "Lektion" folder; one that exists already is left alone, so lessons a user deleted stay
+    // deleted.
     static TVerzeichnisse ermitteln(const QString& programmVerzeichnis, bool netzwerkmodus,
                                     const QStringList& shellOrdner, const QString& ausweich);
 };

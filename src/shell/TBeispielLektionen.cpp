@@ -14,16 +14,19 @@ int TBeispielLektionen::kopieren(const QString& quelle, const QString& ziel) {
     const QFileInfoList dateien =
         von.entryInfoList({QStringLiteral("*.txt")}, QDir::Files | QDir::Readable, QDir::Name);
     for (const QFileInfo& datei : dateien) {
-        const QString pfad = QDir(ziel).filePath(datei.fileName());
-        // exists() is false for a dangling link, which a write would follow.
-        if (QFileInfo::exists(pfad) || QFileInfo(pfad).isSymLink())
-            continue;
-        QFile lesen(datei.filePath());
-        if (!lesen.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray bytes = lesen.readAll();
-        if (lesen.error() == QFileDevice::NoError && TStrHolder::bytesSpeichern(pfad, bytes))
+        if (dateiKopieren(datei.filePath(), QDir(ziel).filePath(datei.fileName())))
             ++kopiert;
     }
     return kopiert;
+}
+
+bool TBeispielLektionen::dateiKopieren(const QString& quelle, const QString& ziel) {
+    // exists() is false for a dangling link, which a write would follow.
+    if (QFileInfo::exists(ziel) || QFileInfo(ziel).isSymLink())
+        return false;
+    QFile lesen(quelle);
+    if (!lesen.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = lesen.readAll();
+    return lesen.error() == QFileDevice::NoError && TStrHolder::bytesSpeichern(ziel, bytes);
 }

@@ -13,7 +13,6 @@
 #include "shell/TTippsDatei.h"
 #include "tiles/TTastenbelegung.h"
 
-#include <QFileInfo>
 
 namespace {
 
@@ -55,8 +54,7 @@ void TProgrammablauf::FormCreate(const QString& programmVerzeichnis, bool netzwe
     menues.setzePrivatHinweis(v.Lektion);
     menues.setzeNetzwerkHinweis(v.Programm + QStringLiteral("Lektion/"));
     m_trainer.protokollLaden();
-    const QString tipps = v.Programm + QStringLiteral("drilla3.tip");
-    m_tipps = TTippsDatei(QFileInfo::exists(tipps) ? tipps : QString());
+    m_tipps = TTippsDatei(TTippsDatei::ermitteln(v.Programm, v.Daten, v.Netzwerkmodus));
     if (const auto lage = TFensterPlatzierung::Lesen(v.Daten + QStringLiteral("formpos.ini"),
                                                      m_fenster.bildschirmPpi()))
         m_fenster.platzierungAnwenden(*lage);

@@ -1,9 +1,13 @@
 #include "shell/TTippsDatei.h"
 
+#include "shell/TBeispielLektionen.h"
 #include "shell/TIniDokument.h"
+
+#include <QFileInfo>
 
 namespace {
 
+const QString kDateiName = QStringLiteral("drilla3.tip");
 const QString kTips = QStringLiteral("TIPS");
 const QString kTipText = QStringLiteral("TIP TEXT");
 const QString kZeigen = QStringLiteral("ShowOnStartup");
@@ -12,6 +16,19 @@ const QString kNaechster = QStringLiteral("NextTip");
 } // namespace
 
 TTippsDatei::TTippsDatei(const QString& pfad) : m_pfad(pfad) {}
+
+QString TTippsDatei::ermitteln(const QString& programmVerzeichnis, const QString& datenVerzeichnis,
+                               bool netzwerkmodus) {
+    const QString geliefert = programmVerzeichnis + kDateiName;
+    if (!QFileInfo::exists(geliefert))
+        return {};
+    if (!netzwerkmodus || QFileInfo(programmVerzeichnis).isWritable())
+        return geliefert;
+    const QString eigene = datenVerzeichnis + kDateiName;
+    if (QFileInfo::exists(eigene) || TBeispielLektionen::dateiKopieren(geliefert, eigene))
+        return eigene;
+    return geliefert;
+}
 
 TIniDokument& TTippsDatei::dokument() const {
     if (!m_dokument)

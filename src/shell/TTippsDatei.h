@@ -13,6 +13,13 @@ public:
     // An empty path: there is no tips file; nothing is read or written.
     explicit TTippsDatei(const QString& pfad);
 
+    // Where the tips file of this run lies: "drilla3.tip" beside the program, empty when there
+    // is none. In network mode with a program directory the user cannot write (an installed
+    // program, a read-only share) the place in the tips could never be kept, so each user gets a
+    // copy of their own in `datenVerzeichnis`, made at the first start and used from then on.
+    static QString ermitteln(const QString& programmVerzeichnis, const QString& datenVerzeichnis,
+                             bool netzwerkmodus);
+
     bool vorhanden() const { return !m_pfad.isEmpty(); }
     const QString& pfad() const { return m_pfad; }
 

@@ -1,3 +1,4 @@
+#include "TEinhaengung.h"
 #include "TTestDateien.h"
 #include "lessons/TOptionen.h"
 #include "lessons/TStrHolder.h"
@@ -14,30 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool befehl(const QString& programm, const QStringList& argumente) {
-    QProcess p;
-    p.start(programm, argumente);
-    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-// A file system mounted for the lifetime of the object.
-class TEinhaengung {
-public:
-    TEinhaengung(const QString& ziel, const QStringList& argumente) : m_ziel(ziel) {
-        m_ok =
-            QDir().mkpath(ziel) && befehl(QStringLiteral("mount"), argumente + QStringList{ziel});
-    }
-    ~TEinhaengung() {
-        if (m_ok)
-            befehl(QStringLiteral("umount"), {m_ziel});
-    }
-    bool ok() const { return m_ok; }
-
-private:
-    QString m_ziel;
-    bool m_ok = false;
-};
 
 // Every kind of file the program writes, with the bytes it holds before the test.
 QMap<QString, QByteArray> dateienAnlegen(const QString& ordner) {

@@ -1,9 +1,11 @@
+#include "TEinhaengung.h"
 #include "TTestDateien.h"
 #include "shell/TNewIniFile.h"
 #include "shell/TTippsDatei.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <unistd.h>
 
 namespace {
 
@@ -26,6 +28,38 @@ class tst_TTippsDatei : public QObject {
     Q_OBJECT
 
 private slots:
+    // Only where the program directory cannot be written does a user get a copy of their own.
+    void ortDerTippsDatei() {
+        QTemporaryDir ordner;
+        const QString programm = ordner.filePath(QStringLiteral("programm/"));
+        const QString daten = ordner.filePath(QStringLiteral("daten/"));
+        QVERIFY(QDir().mkpath(programm) && QDir().mkpath(daten));
+        QCOMPARE(TTippsDatei::ermitteln(programm, daten, true), QString());
+        const QByteArray inhalt = dreiTipps("ShowOnStartup=1\r\nNextTip=2");
+        schreibeDatei(ordner, "programm/drilla3.tip", inhalt);
+        QCOMPARE(TTippsDatei::ermitteln(programm, daten, false), programm + "drilla3.tip");
+        QCOMPARE(TTippsDatei::ermitteln(programm, daten, true), programm + "drilla3.tip");
+        QVERIFY(!QFileInfo::exists(daten + "drilla3.tip"));
+
+        if (geteuid() != 0)
+            QSKIP("Only root can mount the read-only program directory this case needs.");
+        const QString nurLesen = ordner.filePath(QStringLiteral("installiert/"));
+        const TEinhaengung bind(nurLesen, {QStringLiteral("--bind"), QStringLiteral("-o"),
+                                           QStringLiteral("ro"), programm});
+        if (!bind.ok())
+            QSKIP("a read-only bind mount failed (no mount rights in this container?)");
+        QCOMPARE(TTippsDatei::ermitteln(nurLesen, daten, false), nurLesen + "drilla3.tip");
+        const QString eigene = daten + "drilla3.tip";
+        QCOMPARE(TTippsDatei::ermitteln(nurLesen, daten, true), eigene);
+        QCOMPARE(leseDatei(eigene), inhalt);
+        // The user's place in the tips is kept from then on, and never copied over again.
+        TTippsDatei datei(eigene);
+        QCOMPARE(datei.NaechsterTipp(), QStringLiteral("Zwei"));
+        QCOMPARE(TTippsDatei::ermitteln(nurLesen, daten, true), eigene);
+        QCOMPARE(TTippsDatei(eigene).NaechsterTipp(), QStringLiteral("Drei"));
+        QCOMPARE(leseDatei(nurLesen + "drilla3.tip"), inhalt);
+    }
+
     void reihenfolgeUndUmlauf() {
         QTemporaryDir ordner;
         const QString pfad = schreibeDatei(ordner, "drilla3.tip", dreiTipps("NextTip=3"));

@@ -8,9 +8,12 @@
 
 namespace {
 
-// Only blanks and tabs: QString::trimmed() would also eat byte 0xA0 (no-break space).
 bool istBlank(QChar c) {
-    return c == u' ' || c == u'\t';
+    return TNewIniFile::istBlank(c);
+}
+
+QStringView ohneBlanks(QStringView text) {
+    return TNewIniFile::ohneBlanks(text);
 }
 
 QStringView ohneBlanksVorn(QStringView text) {
@@ -23,10 +26,6 @@ QStringView ohneBlanksHinten(QStringView text) {
     while (!text.isEmpty() && istBlank(text.back()))
         text.chop(1);
     return text;
-}
-
-QStringView ohneBlanks(QStringView text) {
-    return ohneBlanksHinten(ohneBlanksVorn(text));
 }
 
 // The form under which a name is indexed: blanks at the ends do not count, case does not count.

@@ -7,18 +7,6 @@
 
 namespace {
 
-bool istBlank(QChar c) {
-    return c == u' ' || c == u'\t';
-}
-
-QStringView ohneBlanks(QStringView text) {
-    while (!text.isEmpty() && istBlank(text.front()))
-        text = text.sliced(1);
-    while (!text.isEmpty() && istBlank(text.back()))
-        text.chop(1);
-    return text;
-}
-
 bool hatZeilenende(QStringView text) {
     return text.contains(u'\r') || text.contains(u'\n') || text.contains(QChar(0));
 }
@@ -34,6 +22,18 @@ int ziffernWert(QChar c) {
 }
 
 } // namespace
+
+bool TNewIniFile::istBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+QStringView TNewIniFile::ohneBlanks(QStringView text) {
+    while (!text.isEmpty() && istBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && istBlank(text.back()))
+        text.chop(1);
+    return text;
+}
 
 QString TNewIniFile::textLesen(const QString& abschnitt, const QString& schluessel,
                                const QString& vorgabe) const {

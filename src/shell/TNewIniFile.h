@@ -43,6 +43,10 @@ public:
     // True when `wert` would read back exactly as written: no line break or NUL, no blank or tab
     // at either end, at most kMaxWertLaenge characters, only characters Windows-1252 has.
     static bool wertSpeicherbar(QStringView wert);
+
+    // Only blanks and tabs count: QString::trimmed() would also eat byte 0xA0 (no-break space).
+    static bool istBlank(QChar c);
+    static QStringView ohneBlanks(QStringView text);
     // For values the program makes itself (paths, captions): characters Windows-1252 lacks and
     // line breaks become "?", blanks and tabs at the ends go, and the value is cut to
     // kMaxWertLaenge, so that the result is always storable.

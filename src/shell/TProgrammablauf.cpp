@@ -13,7 +13,6 @@
 #include "shell/TTippsDatei.h"
 #include "tiles/TTastenbelegung.h"
 
-
 namespace {
 
 const TAnredeText kNamensfrage = {"Bitte geben Sie hier Ihren Namen ein!",

@@ -1,28 +1,18 @@
-#include "TFakeAnsicht.h"
-#include "TFakePlattform.h"
 #include "TFakeProgrammFenster.h"
-#include "TTestDateien.h"
-#include "lessons/TLernTrainer.h"
+#include "TTrainerUmgebung.h"
 #include "shell/TLaufDaten.h"
 #include "shell/TOptionenModell.h"
 #include "shell/TProgrammablauf.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 // Start-up, settings and shutdown without a window, and the options model they share.
-class tst_TProgrammablauf : public QObject {
+class tst_TProgrammablauf : public QObject, public TTrainerUmgebung {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> ordner;
-    std::unique_ptr<TFakePlattform> p;
-    std::unique_ptr<TFakeAnsicht> a;
     std::unique_ptr<TFakeProgrammFenster> fenster;
-    std::unique_ptr<TLaufDaten> lauf;
-    std::unique_ptr<TOptionenModell> optionen;
-    std::unique_ptr<TLernTrainer> t;
     std::unique_ptr<TProgrammablauf> ablauf;
 
     QString pfad(const char* name) const { return ordner->filePath(QString::fromUtf8(name)); }
@@ -34,13 +24,8 @@ class tst_TProgrammablauf : public QObject {
 
 private slots:
     void init() {
-        ordner = std::make_unique<QTemporaryDir>();
-        p = std::make_unique<TFakePlattform>();
-        a = std::make_unique<TFakeAnsicht>();
+        anlegen();
         fenster = std::make_unique<TFakeProgrammFenster>();
-        lauf = std::make_unique<TLaufDaten>();
-        optionen = std::make_unique<TOptionenModell>();
-        t = std::make_unique<TLernTrainer>(*a, *a, p->plattform(), *lauf, *optionen);
         ablauf =
             std::make_unique<TProgrammablauf>(*fenster, *a, *t, p->plattform(), *lauf, *optionen);
     }

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PAKETE=(build-essential cmake qt6-base-dev qt6-multimedia-dev fonts-liberation2 fonts-comic-neue)
+PAKETE=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-translations-l10n fonts-liberation2 fonts-comic-neue)
 # Making the Debian package: dpkg-shlibdeps computes its dependencies.
 PAKET_PAKETE=(dpkg-dev file)
 BUILD=${DRILLA_BUILD:-build}

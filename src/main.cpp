@@ -5,6 +5,7 @@
 #include "shell/ui/TQtMeldungen.h"
 #include "shell/ui/TQtModalDialoge.h"
 #include "shell/ui/TQtShell.h"
+#include "shell/ui/TQtUebersetzung.h"
 #include "shell/ui/TQtUhr.h"
 #include "shell/ui/TQtWarten.h"
 #include "shell/ui/TQtZufall.h"
@@ -16,8 +17,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication anwendung(argc, argv);
+    // The name reaches the desktop; no display name, which Qt would append to every title.
     anwendung.setApplicationName(TTexte::kurzTitel());
-    anwendung.setApplicationDisplayName(TTexte::kurzTitel());
+    TQtUebersetzung::laden(anwendung);
     // Lets the desktop match the windows with the menu entry and its icon.
     anwendung.setDesktopFileName(QStringLiteral(DRILLA_DESKTOP_ID));
     anwendung.setWindowIcon(QIcon(QStringLiteral(":/symbol/drilla.png")));

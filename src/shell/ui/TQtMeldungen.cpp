@@ -1,5 +1,6 @@
 #include "shell/ui/TQtMeldungen.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -139,12 +140,20 @@ QString TQtMeldungen::dateiDialog(const TDateiDialog& dialog, bool speichern) {
     if (!dialog.verzeichnis.isEmpty())
         fenster.setDirectory(dialog.verzeichnis);
     const QStringList filter = namensfilter(dialog.filter);
-    if (!filter.isEmpty())
+    if (!filter.isEmpty()) {
         fenster.setNameFilters(filter);
+        // The dialog shows its filters with blanks simplified; show them as the program words
+        // them. Only the shown text changes, the filtering still takes the list above.
+        if (auto* typen = fenster.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+            for (int i = 0; i < typen->count() && i < filter.size(); ++i)
+                typen->setItemText(i, filter.at(i));
+        }
+    }
     const QString endungOhneStern = endung(dialog.standardEndung);
     if (!endungOhneStern.isEmpty())
         fenster.setDefaultSuffix(endungOhneStern);
-    if (!dialog.vorgabeName.isEmpty() && !istMuster(dialog.vorgabeName))
+    // A pattern such as "*.txt" stands in the name field; accepting it filters by it.
+    if (!dialog.vorgabeName.isEmpty())
         fenster.selectFile(dialog.vorgabeName);
     if (fenster.exec() != QDialog::Accepted)
         return QString();

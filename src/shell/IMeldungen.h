@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Modal message boxes, the text-input box and the file dialogs. Windows get this by
 // constructor so that tests can record every box and answer it from a script.
-enum class TMeldungsArt { Information, Warnung, Fehler };
+// Schlicht: a box with the text and OK only, no symbol.
+enum class TMeldungsArt { Information, Warnung, Fehler, Schlicht };
 enum class TFrageArt { OkAbbrechen, JaNein };
 
 struct TDateiDialog {
@@ -21,6 +23,9 @@ public:
     virtual void meldung(TMeldungsArt art, const QString& titel, const QString& text) = 0;
     // True only for OK or Ja.
     virtual bool frage(TFrageArt art, const QString& titel, const QString& text) = 0;
+    // A question with buttons of its own: the index of the button pressed. The last button
+    // is also the answer to Escape and to closing the box.
+    virtual int auswahl(const QString& titel, const QString& text, const QStringList& knoepfe) = 0;
     // Returns false when cancelled; then `wert` is left alone.
     virtual bool texteingabe(const QString& titel, const QString& aufforderung, QString& wert) = 0;
     // Empty result: cancelled.

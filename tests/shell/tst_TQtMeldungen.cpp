@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -44,6 +46,38 @@ private slots:
                                       QString()};
         QCOMPARE(gezeigt(false), erwartet);
         QCOMPARE(gezeigt(true), erwartet);
+    }
+
+    // The box shows the buttons in their order; Escape gives the last one.
+    void auswahlNenntDenGedruecktenKnopf() {
+        const QStringList knoepfe = {QStringLiteral("Ja"), QStringLiteral("Nein"),
+                                     QStringLiteral("Abbrechen")};
+        auto antworten = [&](const QString& knopf) {
+            QStringList gesehen;
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                for (QAbstractButton* b : box->buttons())
+                    gesehen << b->text();
+                if (knopf.isEmpty())
+                    QTest::keyClick(box, Qt::Key_Escape);
+                else
+                    for (QAbstractButton* b : box->buttons())
+                        if (b->text() == knopf)
+                            b->click();
+            });
+            TQtMeldungen meldungen(nullptr);
+            const int index =
+                meldungen.auswahl(QStringLiteral("Bestätigung"), QStringLiteral("?"), knoepfe);
+            gesehen.sort();
+            QStringList alle = knoepfe;
+            alle.sort();
+            return gesehen == alle ? index : -2;
+        };
+        QCOMPARE(antworten(QStringLiteral("Nein")), 1);
+        QCOMPARE(antworten(QStringLiteral("Ja")), 0);
+        QCOMPARE(antworten(QString()), 2);
     }
 };
 

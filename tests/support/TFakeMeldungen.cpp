@@ -3,6 +3,7 @@
 void TFakeMeldungen::meldung(TMeldungsArt art, const QString& titel, const QString& text) {
     const char* name = art == TMeldungsArt::Information ? "Information"
                        : art == TMeldungsArt::Warnung   ? "Warnung"
+                       : art == TMeldungsArt::Schlicht  ? "Schlicht"
                                                         : "Fehler";
     m_boxen.append({QString::fromLatin1(name), titel, text, {}});
 }
@@ -18,6 +19,15 @@ bool TFakeMeldungen::frage(TFrageArt art, const QString& titel, const QString& t
         return false;
     }
     return antworten.dequeue();
+}
+
+int TFakeMeldungen::auswahl(const QString& titel, const QString& text, const QStringList& knoepfe) {
+    m_boxen.append({QStringLiteral("Auswahl"), titel, text, {}, knoepfe});
+    if (auswahlen.isEmpty()) {
+        ++fehlendeAntworten;
+        return int(knoepfe.size()) - 1;
+    }
+    return auswahlen.dequeue();
 }
 
 bool TFakeMeldungen::texteingabe(const QString& titel, const QString& aufforderung, QString& wert) {

@@ -11,15 +11,17 @@
 class TFakeMeldungen : public IMeldungen {
 public:
     struct TBox {
-        QString art; // "Information", "Warnung", "Fehler", "OkAbbrechen", "JaNein", "Eingabe",
-                     // "Oeffnen", "Speichern", "Ordner"
+        QString art; // "Information", "Warnung", "Fehler", "Schlicht", "OkAbbrechen", "JaNein",
+                     // "Auswahl", "Eingabe", "Oeffnen", "Speichern", "Ordner"
         QString titel;
         QString text;
         TDateiDialog dialog;
+        QStringList knoepfe = {}; // "Auswahl" only
     };
 
     void meldung(TMeldungsArt art, const QString& titel, const QString& text) override;
     bool frage(TFrageArt art, const QString& titel, const QString& text) override;
+    int auswahl(const QString& titel, const QString& text, const QStringList& knoepfe) override;
     bool texteingabe(const QString& titel, const QString& aufforderung, QString& wert) override;
     QString dateiOeffnen(const TDateiDialog& dialog) override;
     QString dateiSpeichern(const TDateiDialog& dialog) override;
@@ -28,6 +30,7 @@ public:
 
     // Scripted answers, used in order.
     QQueue<bool> antworten;
+    QQueue<int> auswahlen;     // button indexes for auswahl()
     QQueue<QString> eingaben;  // a null QString cancels
     QQueue<QString> dateien;   // file and folder dialogs; empty cancels
     int fehlendeAntworten = 0; // questions asked without a scripted answer

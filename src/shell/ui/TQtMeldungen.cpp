@@ -22,6 +22,8 @@ void TQtMeldungen::meldung(TMeldungsArt art, const QString& titel, const QString
         symbol = QMessageBox::Warning;
     else if (art == TMeldungsArt::Fehler)
         symbol = QMessageBox::Critical;
+    else if (art == TMeldungsArt::Schlicht)
+        symbol = QMessageBox::NoIcon;
     QMessageBox box(symbol, titel, text, QMessageBox::NoButton, eltern_);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
@@ -41,6 +43,20 @@ bool TQtMeldungen::frage(TFrageArt art, const QString& titel, const QString& tex
     box.setEscapeButton(nein);
     box.exec();
     return box.clickedButton() == ja;
+}
+
+int TQtMeldungen::auswahl(const QString& titel, const QString& text, const QStringList& knoepfe) {
+    QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::NoButton, eltern_);
+    QList<QPushButton*> liste;
+    for (const QString& k : knoepfe)
+        liste.append(box.addButton(k, QMessageBox::ActionRole));
+    if (liste.isEmpty())
+        return -1;
+    box.setDefaultButton(liste.constFirst());
+    box.setEscapeButton(liste.constLast());
+    box.exec();
+    const auto gedrueckt = liste.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+    return gedrueckt < 0 ? int(liste.size()) - 1 : int(gedrueckt);
 }
 
 bool TQtMeldungen::texteingabe(const QString& titel, const QString& aufforderung, QString& wert) {

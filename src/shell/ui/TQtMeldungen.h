@@ -15,6 +15,7 @@ public:
 
     void meldung(TMeldungsArt art, const QString& titel, const QString& text) override;
     bool frage(TFrageArt art, const QString& titel, const QString& text) override;
+    int auswahl(const QString& titel, const QString& text, const QStringList& knoepfe) override;
     bool texteingabe(const QString& titel, const QString& aufforderung, QString& wert) override;
     QString dateiOeffnen(const TDateiDialog& dialog) override;
     QString dateiSpeichern(const TDateiDialog& dialog) override;

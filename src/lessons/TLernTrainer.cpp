@@ -445,8 +445,7 @@ void TLernTrainer::FehlerLektionSpeichernClick() {
 }
 
 void TLernTrainer::sicherungenMelden() {
-    for (const QString& kopie : TStrHolder::neueSicherungen())
-        information(TStrHolder::sicherungsMeldung(kopie));
+    TStrHolder::sicherungenMelden(m_plattform.meldungen);
 }
 
 void TLernTrainer::VertauschenClick() {

@@ -148,6 +148,12 @@ QStringList TStrHolder::neueSicherungen() {
     return std::exchange(sicherungen(), {});
 }
 
+void TStrHolder::sicherungenMelden(IMeldungen& meldungen) {
+    for (const QString& kopie : neueSicherungen())
+        meldungen.meldung(TMeldungsArt::Information, QStringLiteral("Information"),
+                          sicherungsMeldung(kopie));
+}
+
 QString TStrHolder::sicherungsMeldung(const QString& kopie) {
     return QStringLiteral("Eine Datei enthielt beschädigte Daten.\r\nDer ursprüngliche Inhalt "
                           "wurde unverändert gesichert als:\r\n") +

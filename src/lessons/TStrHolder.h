@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/IMeldungen.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -30,4 +32,6 @@ public:
     static QStringList neueSicherungen();
     // The information text for one such copy.
     static QString sicherungsMeldung(const QString& kopie);
+    // One information box for each such copy since the last call.
+    static void sicherungenMelden(IMeldungen& meldungen);
 };

@@ -1,12 +1,28 @@
 #include "shell/ui/TBauteile.h"
 
+#include "lessons/TAnsiCodec.h"
+
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRegularExpressionValidator>
 
 const QColor TBauteile::kNavy(0, 0, 128);
 const QColor TBauteile::kBlau(0, 0, 255);
 const QColor TBauteile::kRot(255, 0, 0);
+
+QValidator* TBauteile::ansiPruefer(QObject* eltern) {
+    static const QRegularExpression muster = [] {
+        QString klasse;
+        for (int b = 1; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            klasse += QStringLiteral("\\x{%1}").arg(
+                TAnsiCodec::dekodieren(&byte, 1).at(0).unicode(), 4, 16, QLatin1Char('0'));
+        }
+        return QRegularExpression(QStringLiteral("[%1]*").arg(klasse));
+    }();
+    return new QRegularExpressionValidator(muster, eltern);
+}
 
 QFont TBauteile::schrift(const QString& familie, int pixel, bool fett) {
     QFont f(familie);

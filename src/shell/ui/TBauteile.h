@@ -8,6 +8,8 @@
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QObject;
+class QValidator;
 class QWidget;
 
 // The few control kinds the main window and its pages are built from, at designed positions.
@@ -17,6 +19,8 @@ public:
     static const QColor kBlau;
     static const QColor kRot;
 
+    // Lets through only what the code page can store: the text ends up in a Windows-1252 file.
+    static QValidator* ansiPruefer(QObject* eltern);
     static QFont schrift(const QString& familie, int pixel, bool fett = false);
     static void faerben(QWidget* w, const QColor& text);
     static QLabel* etikett(QWidget* eltern, const char* name, const QString& text, const QRect& ort,

@@ -1,6 +1,7 @@
 #include "shell/ui/TForm1.h"
 
 #include "backup/ui/TFormSoftInfo.h"
+#include "editor/ui/TFormEditor.h"
 #include "lessons/TLernTrainer.h"
 #include "lessons/ui/TTrainerSeite.h"
 #include "shell/TProgrammablauf.h"
@@ -24,6 +25,7 @@
 #include <QMenu>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <utility>
 
 namespace {
 // Designed client size and the smallest outer size (500 x 500 with the window frame).
@@ -32,6 +34,7 @@ constexpr int kHoehe = 571;
 constexpr int kMinBreite = 492;
 constexpr int kMinHoehe = 473;
 constexpr int kStatusleiste = 31;
+constexpr int kWerkzeugleiste = 61;
 const char* const kHomepage = "https://www.morvane.de/";
 
 // The toggles of the menus and the options they show.
@@ -149,6 +152,7 @@ void TForm1::verbinden() {
         connect(eintrag, &QAction::triggered, this, [this, eintrag] {
             m_trainer->LetztegeladeneLektion1Click(eintrag->data().toString());
         });
+    bei("GeladeneLektionBearbeiten", [this] { GeladeneLektionBearbeitenClick(); });
     bei("Index1", [this] { Index1Click(); });
     bei("TippsTricks1", [this] { tippsZeigen(m_ablauf->tipps()); });
     bei("Homepage1", [this] { m_plattform.shell.adresseOeffnen(QString::fromLatin1(kHomepage)); });
@@ -204,8 +208,45 @@ void TForm1::StatusaendernClick(int tag) {
 }
 
 void TForm1::FormKeyDown(int taste) {
-    if (taste == Qt::Key_F2)
+    if (taste != Qt::Key_F2)
+        return;
+    if (m_editor)
+        m_editor->LMDSpeedButton1Click();
+    else
         m_trainer->LoesungAnzeigenImageClick();
+}
+
+void TForm1::GeladeneLektionBearbeitenClick() {
+    if (m_editor)
+        return;
+    m_fokusVorEditor = QApplication::focusWidget();
+    m_editor = new TFormEditor(m_plattform, m_dialoge, m_lauf, m_optionen, m_editorWerte,
+                               m_trainer->Lektion, m_seiten);
+    connect(m_editor, &TFormEditor::verlassen, this, &TForm1::editorVerlassen);
+    m_seiten->addWidget(m_editor);
+    m_seiten->setCurrentWidget(m_editor);
+    seitenAnordnen();
+    // The toolbar's access keys must not reach the trainer while the editor is open.
+    for (QToolButton* knopf : m_knoepfe)
+        knopf->setEnabled(false);
+    setWindowTitle(TTexte::fensterTitel(m_lauf.Verzeichnisse.VersionsZusatz) +
+                   QStringLiteral("  Editor"));
+    m_editor->FormShow();
+}
+
+void TForm1::editorVerlassen() {
+    if (!m_editor)
+        return;
+    for (QToolButton* knopf : m_knoepfe)
+        knopf->setEnabled(true);
+    setWindowTitle(TTexte::fensterTitel(m_lauf.Verzeichnisse.VersionsZusatz));
+    m_seiten->setCurrentWidget(m_seite);
+    m_seiten->removeWidget(m_editor);
+    // The page is left from one of its own buttons; it goes once that click has returned.
+    std::exchange(m_editor, nullptr)->deleteLater();
+    seitenAnordnen();
+    if (m_fokusVorEditor)
+        m_fokusVorEditor->setFocus();
 }
 
 bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
@@ -241,14 +282,21 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
 void TForm1::resizeEvent(QResizeEvent* ereignis) {
     QWidget::resizeEvent(ereignis);
     FormPanel1->setGeometry(rect());
-    m_seiten->setGeometry(FormPanel1->rect());
-    toppanel->setGeometry(0, 0, width(), toppanel->height());
+    seitenAnordnen();
     RzStatusBar2->setGeometry(0, height() - kStatusleiste, width(), kStatusleiste);
     int links = width() - 4 - 28 * m_statusfelder.size();
     for (QLabel* feld : m_statusfelder) {
         feld->setGeometry(links, 3, 28, 25);
         links += 28;
     }
+}
+
+void TForm1::seitenAnordnen() {
+    // The trainer page lies under toolbar and status bar with its designed coordinates; the
+    // editor brings its own toolbar and ends above the status bar.
+    m_seiten->setGeometry(0, 0, width(), m_editor ? height() - kStatusleiste : height());
+    toppanel->setGeometry(0, 0, width(), m_editor ? 0 : kWerkzeugleiste);
+    toppanel->setVisible(!m_editor);
 }
 
 void TForm1::closeEvent(QCloseEvent* ereignis) {
@@ -259,6 +307,10 @@ void TForm1::closeEvent(QCloseEvent* ereignis) {
     // During a check the lesson may still end and add its record: the end waits for it.
     if (m_trainer->pruefungLaeuft()) {
         m_schliessenVorgemerkt = true;
+        ereignis->ignore();
+        return;
+    }
+    if (m_editor && !m_editor->editor().beendenErlaubt()) {
         ereignis->ignore();
         return;
     }

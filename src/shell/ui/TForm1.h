@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/TEditorWerte.h"
 #include "lessons/ITrainerMenues.h"
 #include "shell/IProgrammFenster.h"
 #include "shell/TLaufDaten.h"
@@ -12,6 +13,7 @@
 #include <memory>
 
 class IModalDialoge;
+class TFormEditor;
 class THilfeFenster;
 class TLernTrainer;
 class TProgrammablauf;
@@ -39,6 +41,8 @@ public:
     TLaufDaten& lauf() { return m_lauf; }
     // Where pages are shown, each over the whole client area under the toolbar and status bar.
     QStackedWidget& seitenbereich() { return *m_seiten; }
+    // The editor page while the editor is open, else null.
+    TFormEditor* editorSeite() const { return m_editor; }
 
     void FormCreate(const QString& programmVerzeichnis, bool netzwerkmodus,
                     const QStringList& shellOrdner, const QString& ausweichVerzeichnis);
@@ -84,6 +88,9 @@ private:
     void Index1Click();
     void StatusaendernClick(int tag);
     void FormKeyDown(int taste);
+    void GeladeneLektionBearbeitenClick();
+    void editorVerlassen();
+    void seitenAnordnen();
 
     TPlattform m_plattform;
     IModalDialoge& m_dialoge;
@@ -92,6 +99,9 @@ private:
     std::unique_ptr<TLernTrainer> m_trainer;
     std::unique_ptr<TProgrammablauf> m_ablauf;
     QPointer<THilfeFenster> m_hilfe;
+    TEditorWerte m_editorWerte;
+    TFormEditor* m_editor = nullptr;
+    QPointer<QWidget> m_fokusVorEditor; // given back when the editor is left
     bool m_geschlossen = false;
     // A close asked for while a check runs; it is carried out when the check has ended.
     bool m_schliessenVorgemerkt = false;

@@ -147,6 +147,21 @@ void beenden(QPainter& p) {
     p.drawLine(QPointF(12, 2.5), QPointF(12, 11.5));
 }
 
+void zurueck(QPainter& p) {
+    // An arrow bending back to the left.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(stift(QColor(20, 90, 40), 2.6));
+    QPainterPath bogen;
+    bogen.moveTo(7, 9);
+    bogen.lineTo(14, 9);
+    bogen.cubicTo(21, 9, 21, 20, 14, 20);
+    bogen.lineTo(9, 20);
+    p.drawPath(bogen);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 90, 40));
+    p.drawPolygon(QPolygonF({QPointF(2.5, 9), QPointF(9, 3.5), QPointF(9, 14.5)}));
+}
+
 } // namespace
 
 QPixmap TSymbole::info(int groesse) {
@@ -246,6 +261,9 @@ QIcon TSymbole::werkzeug(int nummer) {
         break;
     case 6:
         zeichner = beenden;
+        break;
+    case 7:
+        zeichner = zurueck;
         break;
     default:
         return QIcon();

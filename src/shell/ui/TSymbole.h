@@ -10,7 +10,8 @@ public:
     static QPixmap info(int groesse = 32);
     // A light bulb: click it to see the solution.
     static QPixmap loesung(int groesse = 32);
-    // Toolbar buttons, 24x24: 1 lessons, 2 check, 3 print, 4 settings, 5 help, 6 exit.
+    // Toolbar buttons, 24x24: 1 lessons, 2 check, 3 print, 4 settings, 5 help, 6 exit,
+    // 7 undo.
     // Any other number gives a null icon.
     static QIcon werkzeug(int nummer);
     // Blackboard with "A b c".

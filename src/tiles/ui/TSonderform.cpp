@@ -1,6 +1,7 @@
 #include "tiles/ui/TSonderform.h"
 
 #include "lessons/TAnsiCodec.h"
+#include "shell/ui/TBauteile.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -9,24 +10,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 
 namespace {
 
 const QString kAbbruch = QStringLiteral("999");
 constexpr int kEintragsHoehe = 26;
-
-// Any run of characters the code page can store; the choice ends up in a Windows-1252 file.
-QRegularExpression ansiZeichen() {
-    QString klasse;
-    for (int b = 1; b < 256; ++b) {
-        const char byte = static_cast<char>(b);
-        klasse += QStringLiteral("\\x{%1}").arg(TAnsiCodec::dekodieren(&byte, 1).at(0).unicode(), 4,
-                                                16, QLatin1Char('0'));
-    }
-    return QRegularExpression(QStringLiteral("[%1]*").arg(klasse));
-}
 
 QPushButton* knopf(QWidget* eltern, const char* name, const QString& text, const QRect& ort) {
     auto* b = new QPushButton(text, eltern);
@@ -65,7 +54,7 @@ TSonderform::TSonderform(QWidget* eltern)
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     // Case-insensitive matching would turn a typed "a" into the entry "A" on Enter.
     ComboBox1->completer()->setCaseSensitivity(Qt::CaseSensitive);
-    ComboBox1->setValidator(new QRegularExpressionValidator(ansiZeichen(), ComboBox1));
+    ComboBox1->setValidator(TBauteile::ansiPruefer(ComboBox1));
     ComboBox1->setMaxVisibleItems(20);
     // Styles that draw the list as a menu ignore the entries' size hints; this delegate does not.
     ComboBox1->setItemDelegate(new QStyledItemDelegate(ComboBox1));

@@ -6,8 +6,12 @@
 #include <QString>
 #include <QStringList>
 
-// What the start-up and shutdown need of the main window; the window only shows the results.
 class TTippsDatei;
+
+// What administrator mode locks in the main window.
+enum class TSperre { Editor, Einstellungen, Drucken, Lesemodus };
+
+// What the start-up and shutdown need of the main window; the window only shows the results.
 
 class IProgrammFenster {
 public:
@@ -34,4 +38,6 @@ public:
     // Modal; returns when the tips window is closed.
     virtual void tippsZeigen(TTippsDatei& tipps) = 0;
     virtual void hilfeSchliessen() = 0;
+    // Disables the command or every item of the menu, for the rest of the run.
+    virtual void sperren(TSperre was) = 0;
 };

@@ -17,6 +17,8 @@ namespace {
 
 const TAnredeText kNamensfrage = {"Bitte geben Sie hier Ihren Namen ein!",
                                   "Bitte gib hier deinen Namen ein!"};
+const TAnredeText kAdminFrage = {"Wollen Sie den Administrator-Modus wirklich aktivieren?",
+                                 "Willst Du den Administrator-Modus wirklich aktivieren?"};
 const TAnredeText kBeenden = {"Wollen Sie DRILLA wirklich beenden?",
                               "Willst Du DRILLA wirklich beenden?"};
 const TAnredeText kNameUngueltig = {
@@ -102,10 +104,34 @@ void TProgrammablauf::EinstellungenLaden(const QString& pfad) {
     m_trainer.LesemodusUmschalten();
 }
 
+void TProgrammablauf::AdministratorModusClick() {
+    if (m_lauf.AdminModusAktiv)
+        return;
+    if (!m_plattform.meldungen.frage(TFrageArt::OkAbbrechen, QStringLiteral("Bestätigung"),
+                                     kAdminFrage.text(m_optionen.AnredeIndex())))
+        return;
+    // The teacher's file lies beside the program, also in network mode.
+    EinstellungenLaden(m_lauf.Verzeichnisse.Programm + QStringLiteral("admin.ini"));
+    m_fenster.sperren(TSperre::Editor);
+    m_fenster.sperren(TSperre::Einstellungen);
+    m_fenster.sperren(TSperre::Drucken);
+    m_lauf.AdminModusAktiv = true;
+    m_fenster.setzeTitel(TTexte::fensterTitel(m_lauf.Verzeichnisse.VersionsZusatz) +
+                         QStringLiteral(" Administrator-Modus"));
+    m_fenster.sperren(TSperre::Lesemodus);
+    m_fenster.setzeSonderzeichen(TTastenbelegung::TastenLaden(m_lauf.Verzeichnisse.Daten +
+                                                              QStringLiteral("admintasten.txt")));
+}
+
 TProgrammablauf::TBeendenPlan TProgrammablauf::beendenPlan() const {
-    // Every file of the run is written today; a run that must leave the files alone says so
-    // here and nowhere else.
-    return {};
+    // Administrator mode leaves the user's settings and key map as they were; the learners'
+    // results in the evaluation log are kept in either mode.
+    TBeendenPlan plan;
+    if (m_lauf.AdminModusAktiv) {
+        plan.Einstellungen = false;
+        plan.Tasten = false;
+    }
+    return plan;
 }
 
 void TProgrammablauf::speicherFehler() {
@@ -128,6 +154,11 @@ bool TProgrammablauf::FormCloseQuery() {
 
 void TProgrammablauf::FormClose() {
     m_fenster.hilfeSchliessen();
+    if (m_lauf.AdminModusAktiv)
+        m_plattform.meldungen.meldung(
+            TMeldungsArt::Information, QStringLiteral("Information"),
+            QStringLiteral("Der Administrator-Modus wird nun beendet.\r\nBeim nächsten Start "
+                           "werden die Benutzereinstellungen wieder übernommen."));
     const TBeendenPlan plan = beendenPlan();
     // The learner's results go to the disk even when the log was never shown.
     if (plan.Protokoll && !m_trainer.ProtokollSichern())

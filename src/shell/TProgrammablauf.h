@@ -31,6 +31,8 @@ public:
     void FormCreate(const QString& programmVerzeichnis, bool netzwerkmodus,
                     const QStringList& shellOrdner, const QString& ausweichVerzeichnis);
     void EinstellungenLaden(const QString& pfad);
+    // "&Administrator-Modus aktivieren": after its question, the teacher's files rule the run.
+    void AdministratorModusClick();
     // Asks before the window may close; then the placement is written.
     bool FormCloseQuery();
     void FormClose();

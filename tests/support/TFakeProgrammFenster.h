@@ -23,6 +23,7 @@ public:
     void antwortfeldZeigen() override {}
     void tippsZeigen(TTippsDatei& datei) override { tipps.append(datei.pfad()); }
     void hilfeSchliessen() override { hilfeGeschlossen = true; }
+    void sperren(TSperre was) override { gesperrt.append(was); }
 
     bool gezeigt = false;
     bool vorbereitet = false;
@@ -35,4 +36,5 @@ public:
     QStringList tasten;
     QStringList historie;
     QStringList tipps;
+    QList<TSperre> gesperrt;
 };

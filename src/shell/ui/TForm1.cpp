@@ -153,6 +153,7 @@ void TForm1::verbinden() {
             m_trainer->LetztegeladeneLektion1Click(eintrag->data().toString());
         });
     bei("GeladeneLektionBearbeiten", [this] { GeladeneLektionBearbeitenClick(); });
+    bei("AdministratorModus", [this] { m_ablauf->AdministratorModusClick(); });
     bei("Index1", [this] { Index1Click(); });
     bei("TippsTricks1", [this] { tippsZeigen(m_ablauf->tipps()); });
     bei("Homepage1", [this] { m_plattform.shell.adresseOeffnen(QString::fromLatin1(kHomepage)); });
@@ -423,6 +424,27 @@ void TForm1::tippsZeigen(TTippsDatei& tipps) {
     TTippsFenster fenster(tipps, m_plattform.meldungen,
                           TTexte::fensterTitel(m_lauf.Verzeichnisse.VersionsZusatz), this);
     m_dialoge.ausfuehren(fenster);
+}
+
+void TForm1::sperren(TSperre was) {
+    auto menu = [this](const char* name) {
+        for (QAction* a : findChild<QMenu*>(QString::fromLatin1(name))->actions())
+            a->setEnabled(false);
+    };
+    switch (was) {
+    case TSperre::Editor:
+        aktion(QStringLiteral("GeladeneLektionBearbeiten"))->setEnabled(false);
+        break;
+    case TSperre::Einstellungen:
+        menu("EinstellungPopupMenu");
+        break;
+    case TSperre::Drucken:
+        menu("ArbeitsblattPopup");
+        break;
+    case TSperre::Lesemodus:
+        aktion(QStringLiteral("LesemodusMenu"))->setEnabled(false);
+        break;
+    }
 }
 
 void TForm1::hilfeSchliessen() {

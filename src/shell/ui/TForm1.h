@@ -69,6 +69,7 @@ public:
     void antwortfeldZeigen() override;
     void tippsZeigen(TTippsDatei& tipps) override;
     void hilfeSchliessen() override;
+    void sperren(TSperre was) override;
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;

@@ -100,6 +100,27 @@ private slots:
         QCOMPARE(f->trainer().Lektion.Pfad, lektion);
     }
 
+    void imNetzwerkLiegtAdminIniBeimProgramm() {
+        // An installed program: its shipped files are read-only, the user's data is in HOME.
+        QTemporaryDir heim;
+        schreibeDatei(*ordner, QStringLiteral("admin.ini"), "[Setup]\r\nBenutzer=Pruefung\r\n");
+        const QString daten = heim.path() + QStringLiteral("/MORVANE/DRILLA/");
+        QVERIFY(QDir().mkpath(daten));
+        QFile tasten(daten + QStringLiteral("admintasten.txt"));
+        QVERIFY(tasten.open(QIODevice::WriteOnly) &&
+                tasten.write("[Sonderzeichen]\r\nTaste85=\xf1\r\n") > 0);
+        tasten.close();
+        bauen();
+        p->meldungen.eingaben.enqueue(QString());
+        f->FormCreate(ordner->path() + QLatin1Char('/'), true, {heim.path()}, {});
+        box();
+        aktivieren();
+        box();
+        QCOMPARE(f->lauf().BenutzerName, QStringLiteral("Pruefung"));
+        QCOMPARE(kind<TZeichenfeld>("RzLabel85")->text(), QStringLiteral("ñ"));
+        QVERIFY(f->windowTitle().endsWith(QStringLiteral("Netzwerkversion Administrator-Modus")));
+    }
+
     void beendenSchreibtNurDiePlatzierung() {
         gestartet();
         // The user's own files as they were when the mode began.

@@ -5,6 +5,7 @@
 #include "shell/TLaufDaten.h"
 #include "shell/TOptionenModell.h"
 #include "shell/TPlattform.h"
+#include "shell/TSchriftWahl.h"
 
 #include <QList>
 #include <QPointer>
@@ -81,6 +82,7 @@ private:
     void pruefungBeendet();
 
     void Info1Click();
+    void SchriftartClick(TSchriftWahl::TArt art);
     void Index1Click();
     void StatusaendernClick(int tag);
     void FormKeyDown(int taste);

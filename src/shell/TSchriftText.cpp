@@ -157,31 +157,48 @@ QString TSchriftText::farbeSchreiben(quint32 farbe) {
     return u'$' + QStringLiteral("%1").arg(farbe, 8, 16, QLatin1Char('0')).toUpper();
 }
 
-TSchriftDaten TSchriftText::SchriftLaden(const QString& text, const TSchriftDaten& vorgabe) {
-    TSchriftDaten schrift;
-    QString rest = text;
+namespace {
+
+// The name up to the first single comma; a doubled comma stands for a comma of the name. Strings
+// without a comma in the name read as before: there a colour, never a comma, follows the first one.
+bool nameAbnehmen(QString& rest, QString& name) {
+    name.clear();
+    for (qsizetype i = 0; i < rest.size(); ++i) {
+        if (rest[i] != u',') {
+            name += rest[i];
+            continue;
+        }
+        if (i + 1 < rest.size() && rest[i + 1] == u',') {
+            name += u',';
+            ++i;
+            continue;
+        }
+        name.truncate(TSchriftText::kMaxFeldLaenge);
+        rest.remove(0, i + 1);
+        return true;
+    }
+    return false;
+}
+
+// Colour, size, pitch and styles; false when the text is incomplete or invalid.
+bool felderLesen(QString rest, TSchriftDaten& schrift) {
     QString feld;
-
     if (!feldAbnehmen(rest, feld))
-        return vorgabe;
-    schrift.Name = feld;
-
-    if (!feldAbnehmen(rest, feld))
-        return vorgabe;
-    const auto farbe = farbeLesen(feld);
+        return false;
+    const auto farbe = TSchriftText::farbeLesen(feld);
     if (!farbe)
-        return vorgabe;
+        return false;
     schrift.Farbe = *farbe;
 
     if (!feldAbnehmen(rest, feld))
-        return vorgabe;
+        return false;
     const auto groesse = dezimalLesen(feld);
     if (!groesse)
-        return vorgabe;
+        return false;
     schrift.Groesse = *groesse;
 
     if (!feldAbnehmen(rest, feld))
-        return vorgabe;
+        return false;
     if (feld == u"d")
         schrift.Abstand = TSchriftDaten::TAbstand::Standard;
     else if (feld == u"v")
@@ -190,7 +207,7 @@ TSchriftDaten TSchriftText::SchriftLaden(const QString& text, const TSchriftDate
         schrift.Abstand = TSchriftDaten::TAbstand::Fest;
 
     // Further commas belong to the style field; they are skipped like any unknown character.
-    for (const QChar c : rest.left(kMaxFeldLaenge)) {
+    for (const QChar c : rest.left(TSchriftText::kMaxFeldLaenge)) {
         if (c == u'b')
             schrift.Fett = true;
         else if (c == u'i')
@@ -200,7 +217,29 @@ TSchriftDaten TSchriftText::SchriftLaden(const QString& text, const TSchriftDate
         else if (c == u'u')
             schrift.Unterstrichen = true;
     }
-    return schrift;
+    return true;
+}
+
+} // namespace
+
+TSchriftDaten TSchriftText::SchriftLaden(const QString& text, const TSchriftDaten& vorgabe) {
+    TSchriftDaten schrift;
+    QString rest = text;
+    if (nameAbnehmen(rest, schrift.Name) && felderLesen(rest, schrift))
+        return schrift;
+
+    // Earlier versions wrote a comma of the name as it is. Their writer never put a comma into
+    // the other fields, so the last four commas end the name.
+    qsizetype komma = text.size();
+    for (int n = 0; n < 4 && komma > 0; ++n)
+        komma = text.lastIndexOf(u',', komma - 1);
+    if (komma <= 0 || !text.left(komma).contains(u','))
+        return vorgabe;
+    schrift = TSchriftDaten();
+    schrift.Name = text.left(komma).left(kMaxFeldLaenge);
+    if (felderLesen(text.mid(komma + 1), schrift))
+        return schrift;
+    return vorgabe;
 }
 
 QString TSchriftText::SchriftSpeichern(const TSchriftDaten& schrift) {
@@ -225,7 +264,9 @@ QString TSchriftText::SchriftSpeichern(const TSchriftDaten& schrift) {
         stile += u'u';
     if (schrift.Durchgestrichen)
         stile += u's';
-    return QStringList{schrift.Name.left(kMaxFeldLaenge), farbeSchreiben(schrift.Farbe),
-                       QString::number(schrift.Groesse), abstand, stile}
+    // A comma of the name is doubled, so that it does not end the field.
+    const QString name = schrift.Name.left(kMaxFeldLaenge).replace(u',', QStringLiteral(",,"));
+    return QStringList{name, farbeSchreiben(schrift.Farbe), QString::number(schrift.Groesse),
+                       abstand, stile}
         .join(u',');
 }

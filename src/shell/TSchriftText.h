@@ -6,6 +6,8 @@
 #include <optional>
 
 // The stored text form of a font: "name,colour,size,pitch,styles", e.g. "Arial,clRed,12,d,bu".
+// A comma in the name is written doubled ("Noto Sans,, Bold,clBlack,12,d,"); a name with single
+// commas, as earlier versions wrote it, still reads when the last four fields are valid.
 class TSchriftText {
 public:
     // Longer fields are cut on reading and writing, so every written string reads back.

@@ -250,12 +250,52 @@ private slots:
         QCOMPARE(TSchriftText::SchriftLaden(text, vorgabe()), schrift);
     }
 
-    // The writer does not escape commas, so such a name cannot be read back.
-    void kommaImNamenGibtVorgabe() {
-        const TSchriftDaten mitKomma = schrift(QStringLiteral("A,B"), 0, 12);
-        QCOMPARE(TSchriftText::SchriftSpeichern(mitKomma), QStringLiteral("A,B,clBlack,12,d,"));
-        QCOMPARE(TSchriftText::SchriftLaden(TSchriftText::SchriftSpeichern(mitKomma), vorgabe()),
-                 vorgabe());
+    // A comma of the name is doubled on writing, so the name reads back whole.
+    void kommaImNamen_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("eins") << "Noto Sans, Bold"
+                              << "Noto Sans,, Bold,clBlack,12,d,";
+        QTest::newRow("am Anfang") << ",A"
+                                   << ",,A,clBlack,12,d,";
+        QTest::newRow("am Ende") << "A,"
+                                 << "A,,,clBlack,12,d,";
+        QTest::newRow("zwei hintereinander") << "A,,B"
+                                             << "A,,,,B,clBlack,12,d,";
+        QTest::newRow("wie Felder") << "X,clRed,12,d,b"
+                                    << "X,,clRed,,12,,d,,b,clBlack,12,d,";
+    }
+    void kommaImNamen() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        const TSchriftDaten mitKomma = schrift(name, 0, 12);
+        QCOMPARE(TSchriftText::SchriftSpeichern(mitKomma), text);
+        QCOMPARE(TSchriftText::SchriftLaden(text, vorgabe()), mitKomma);
+    }
+
+    // Earlier versions wrote such a name as it is; the last four fields still find it.
+    void kommaImNamenAltesFormat_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<TSchriftDaten>("erwartet");
+        const TSchriftDaten v = vorgabe();
+        QTest::newRow("ein Komma") << "Noto Sans, Bold,clNavy,14,d,bi"
+                                   << schrift(QStringLiteral("Noto Sans, Bold"), 0x00800000, 14,
+                                              TAbstand::Standard, {.fett = true, .kursiv = true});
+        QTest::newRow("zwei Kommas")
+            << "A,B,C,$00E7FFFF,9,f,"
+            << schrift(QStringLiteral("A,B,C"), 0x00E7FFFF, 9, TAbstand::Fest);
+        QTest::newRow("falsche Farbe") << "A,B,Schwarz,12,d," << v;
+        QTest::newRow("falsche Groesse") << "A,B,clRed,zwoelf,d," << v;
+        QTest::newRow("zu wenig Felder") << "A,B,clRed,12" << v;
+        // What the reader took before is read as before.
+        QTest::newRow("Stilfelder mit Komma")
+            << "Arial,clRed,12,d,,b,extra"
+            << schrift(QStringLiteral("Arial"), 0xFF, 12, TAbstand::Standard, kFett);
+    }
+    void kommaImNamenAltesFormat() {
+        QFETCH(QString, text);
+        QFETCH(TSchriftDaten, erwartet);
+        QCOMPARE(TSchriftText::SchriftLaden(text, vorgabe()), erwartet);
     }
 
     void farbnamen_data() {

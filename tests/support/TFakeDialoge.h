@@ -23,9 +23,14 @@ public:
         for (QLabel* l : dialog.findChildren<QLabel*>())
             f.texte.insert(l->objectName(), l->text());
         gezeigt.append(f);
+        // A window that `waehrend` closed gives its own result; otherwise it counts as accepted.
+        int ergebnis = QDialog::Accepted;
+        const auto verbindung =
+            QObject::connect(&dialog, &QDialog::finished, [&ergebnis](int r) { ergebnis = r; });
         if (waehrend)
             waehrend(dialog);
-        return QDialog::Accepted;
+        QObject::disconnect(verbindung);
+        return ergebnis;
     }
     QList<TFenster> gezeigt;
     std::function<void(QDialog&)> waehrend;

@@ -5,6 +5,7 @@
 #include "lessons/TLernTrainer.h"
 #include "lessons/ui/TTrainerSeite.h"
 #include "shell/TProgrammablauf.h"
+#include "shell/TSchriftWahl.h"
 #include "shell/TTexte.h"
 #include "shell/TTippsDatei.h"
 #include "shell/ui/IModalDialoge.h"
@@ -13,6 +14,7 @@
 #include "shell/ui/TSchriftUmwandlung.h"
 #include "shell/ui/TSymbole.h"
 #include "shell/ui/TTippsFenster.h"
+#include "shell/ui/TfrmLMDFontForm.h"
 #include "tiles/ui/TZeichenfeld.h"
 #include "tiles/ui/TZeichenfeldTastatur.h"
 
@@ -154,6 +156,8 @@ void TForm1::verbinden() {
         });
     bei("GeladeneLektionBearbeiten", [this] { GeladeneLektionBearbeitenClick(); });
     bei("AdministratorModus", [this] { m_ablauf->AdministratorModusClick(); });
+    bei("SchriftartderMenupunkte1", [this] { SchriftartClick(TSchriftWahl::TArt::Menu); });
+    bei("SchriftartderZahlenfelder1", [this] { SchriftartClick(TSchriftWahl::TArt::Feld); });
     bei("Index1", [this] { Index1Click(); });
     bei("TippsTricks1", [this] { tippsZeigen(m_ablauf->tipps()); });
     bei("Homepage1", [this] { m_plattform.shell.adresseOeffnen(QString::fromLatin1(kHomepage)); });
@@ -164,6 +168,14 @@ void TForm1::Info1Click() {
     TFormSoftInfo fenster(m_lauf.Verzeichnisse.VersionsZusatz, this);
     fenster.FormShow(frameGeometry());
     m_dialoge.ausfuehren(fenster);
+}
+
+void TForm1::SchriftartClick(TSchriftWahl::TArt art) {
+    const int anrede = m_optionen.AnredeIndex();
+    TSchriftWahl(m_plattform.meldungen, *this, m_lauf, anrede)
+        .ausfuehren(art, [this, anrede](const TSchriftDaten& start) {
+            return TfrmLMDFontForm::waehlen(m_dialoge, m_plattform.meldungen, anrede, start, this);
+        });
 }
 
 void TForm1::Index1Click() {

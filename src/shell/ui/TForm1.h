@@ -6,6 +6,7 @@
 #include "shell/TLaufDaten.h"
 #include "shell/TOptionenModell.h"
 #include "shell/TPlattform.h"
+#include "shell/TSchriftWahl.h"
 
 #include <QList>
 #include <QPointer>
@@ -86,6 +87,7 @@ private:
     void pruefungBeendet();
 
     void Info1Click();
+    void SchriftartClick(TSchriftWahl::TArt art);
     void Index1Click();
     void StatusaendernClick(int tag);
     void FormKeyDown(int taste);

@@ -1,5 +1,6 @@
 #include "shell/ui/TFormPlacement.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMargins>
 #include <QScreen>
@@ -15,6 +16,50 @@ QMargins rahmen(const QWidget& fenster) {
             aussen.right() - innen.right(), aussen.bottom() - innen.bottom()};
 }
 
+// A window manager frames a window only after it is on screen. Until then its frame is unknown,
+// and the stored frame would be taken as the client area: the window would grow by its frame and
+// creep upwards at every start. So the placement is made once more when the frame turns up.
+class TRahmenNachtrag : public QObject {
+public:
+    TRahmenNachtrag(QWidget& fenster, const QRect& aussen) : QObject(&fenster), m_aussen(aussen) {
+        fenster.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        switch (ereignis->type()) {
+        // The frame shows up without an event of its own: these come soon after, and rarely
+        // enough that looking each time costs nothing when no frame ever comes.
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::WindowStateChange:
+        case QEvent::WindowActivate:
+        case QEvent::ActivationChange:
+        case QEvent::WindowUnblocked:
+        case QEvent::Enter:
+            break;
+        default:
+            return false;
+        }
+        auto* fenster = static_cast<QWidget*>(objekt);
+        const QMargins r = rahmen(*fenster);
+        if (r.isNull())
+            return false;
+        fenster->removeEventFilter(this);
+        deleteLater();
+        if (!(fenster->windowState() &
+              (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
+            fenster->move(m_aussen.topLeft());
+            fenster->resize(m_aussen.marginsRemoved(r).size());
+        }
+        return false;
+    }
+
+private:
+    QRect m_aussen;
+};
+
 } // namespace
 
 void TFormPlacement::Anwenden(QWidget& fenster, const TFensterPlatzierung& p) {
@@ -24,8 +69,11 @@ void TFormPlacement::Anwenden(QWidget& fenster, const TFensterPlatzierung& p) {
         const QRect aussen =
             p.rechteckAuf(bildschirm ? bildschirm->availableVirtualGeometry() : QRect());
         // move() places the frame, resize() sizes the client area inside it.
+        const QMargins r = rahmen(fenster);
         fenster.move(aussen.topLeft());
-        fenster.resize(aussen.marginsRemoved(rahmen(fenster)).size());
+        fenster.resize(aussen.marginsRemoved(r).size());
+        if (r.isNull())
+            new TRahmenNachtrag(fenster, aussen);
     }
     const std::optional<TFensterPlatzierung::TZustand> zustand = p.zustand();
     if (!zustand)

@@ -81,6 +81,7 @@ private:
     void pruefungBeendet();
 
     void Info1Click();
+    void Datensicherung1Click();
     void Index1Click();
     void StatusaendernClick(int tag);
     void FormKeyDown(int taste);

@@ -79,7 +79,11 @@ private slots:
         for (int i = 0; i < 5; ++i)
             viele.append({QStringLiteral("M%1").arg(i), QStringLiteral("/media/m%1/").arg(i)});
         TFormBackup gross(p->meldungen, 0, lektion, viele, nullptr);
-        QCOMPARE(gross.size(), QSize(536, 168 + 3 * 18));
+        QCOMPARE(gross.size(), QSize(536, 168 + 3 * 17));
+        viele[0].name = QStringLiteral("Max & Moritz");
+        TFormBackup und(p->meldungen, 0, lektion, viele, nullptr);
+        QCOMPARE(kind<QRadioButton>(und, "ZielMedium1")->text(),
+                 QStringLiteral("Max && Moritz (/media/m0/)"));
         QCOMPARE(kind<QRadioButton>(gross, "ZielOrdner")->geometry().bottom() <
                      kind<QGroupBox>(gross, "RadioGroupTarget")->height(),
                  true);

@@ -22,7 +22,7 @@ constexpr int kBreite = 536;
 constexpr int kHoehe = 168;
 // The designed group holds three options; each further one makes the window taller.
 constexpr int kOptionenPlatz = 3;
-constexpr int kOptionHoehe = 18;
+constexpr int kOptionHoehe = 17;
 
 constexpr TAnredeText kOrdnerHinweis = {
     "Wählen Sie den Ordner, in den die Lektionen gesichert werden sollen.",
@@ -51,12 +51,14 @@ TFormBackup::TFormBackup(IMeldungen& meldungen, int anredeIndex, const QString& 
         QStringLiteral("Wohin sollen die Datenbankdateien als Sicherheitskopie kopiert werden?"));
     for (int i = 0; i < optionen; ++i) {
         const bool ordner = i == optionen - 1;
-        auto* o = new QRadioButton(ordner ? QStringLiteral("Anderer &Ordner ...")
-                                          : m_medien.at(i).beschriftung(),
-                                   RadioGroupTarget);
+        // A medium's name is shown as it is: an "&" in it is no shortcut.
+        auto* o = new QRadioButton(
+            ordner ? QStringLiteral("Anderer &Ordner ...")
+                   : m_medien.at(i).beschriftung().replace(QLatin1Char('&'), QStringLiteral("&&")),
+            RadioGroupTarget);
         o->setObjectName(ordner ? QStringLiteral("ZielOrdner")
                                 : QStringLiteral("ZielMedium%1").arg(i + 1));
-        o->setGeometry(8, 16 + i * kOptionHoehe, 500, 17);
+        o->setGeometry(8, 20 + i * kOptionHoehe, 500, 17);
         m_zielOptionen.append(o);
     }
     // The first medium when there is one.

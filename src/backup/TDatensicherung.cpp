@@ -1,5 +1,6 @@
 #include "backup/TDatensicherung.h"
 
+#include "backup/TWechselmedien.h"
 #include "lessons/TAnredeText.h"
 #include "lessons/TStrHolder.h"
 #include "shell/IMeldungen.h"
@@ -61,9 +62,10 @@ void TDatensicherung::fehler(const QString& text) {
 }
 
 TDatensicherung::Ergebnis TDatensicherung::sichern(const QString& quelle, const QString& ziel,
-                                                   ISicherungsFortschritt* fortschritt) {
+                                                   ISicherungsFortschritt* fortschritt,
+                                                   bool einhaengepunkt) {
     const QFileInfo zielInfo(ziel);
-    if (!zielInfo.isDir()) {
+    if (!zielInfo.isDir() || (einhaengepunkt && !TWechselmedien::eingehaengt(ziel))) {
         fehler(kZielFehlt.text(m_anrede).arg(zeige(ziel)));
         return Ergebnis::Fehler;
     }

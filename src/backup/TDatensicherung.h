@@ -27,8 +27,9 @@ public:
     static QFileInfoList dateien(const QString& verzeichnis);
 
     // Shows its own questions and error boxes; nothing on success. `fortschritt` may be null.
+    // `einhaengepunkt`: the target is a medium and must still be mounted there.
     Ergebnis sichern(const QString& quelle, const QString& ziel,
-                     ISicherungsFortschritt* fortschritt);
+                     ISicherungsFortschritt* fortschritt, bool einhaengepunkt = false);
 
 private:
     void fehler(const QString& text);

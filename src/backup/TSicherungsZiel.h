@@ -7,6 +7,9 @@
 struct TSicherungsZiel {
     QString name;
     QString pfad;
+    // A medium's mount point: once the medium is gone, the empty folder left on the system
+    // disk is no target.
+    bool einhaengepunkt = false;
 
     // The caption of its option: the name, and the folder when the name does not say it.
     QString beschriftung() const;

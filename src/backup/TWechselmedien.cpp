@@ -23,6 +23,11 @@ QList<TSicherungsZiel> TWechselmedien::ermitteln() {
     return auswaehlen(liste);
 }
 
+bool TWechselmedien::eingehaengt(const QString& wurzel) {
+    const QStorageInfo s(wurzel);
+    return s.isValid() && s.isReady() && QDir::cleanPath(s.rootPath()) == QDir::cleanPath(wurzel);
+}
+
 QList<TSicherungsZiel> TWechselmedien::auswaehlen(const QList<TEinhaengung>& einhaengungen) {
     QList<TSicherungsZiel> ziele;
     for (const TEinhaengung& e : einhaengungen) {
@@ -33,7 +38,7 @@ QList<TSicherungsZiel> TWechselmedien::auswaehlen(const QList<TEinhaengung>& ein
         QString name = e.name.trimmed();
         if (name.isEmpty() || QDir::cleanPath(name) == wurzel)
             name = wurzel.section(QLatin1Char('/'), -1);
-        ziele.append({name, wurzel + QLatin1Char('/')});
+        ziele.append({name, wurzel + QLatin1Char('/'), true});
     }
     std::sort(ziele.begin(), ziele.end(),
               [](const TSicherungsZiel& a, const TSicherungsZiel& b) { return a.pfad < b.pfad; });

@@ -20,4 +20,6 @@ public:
     // Only what the desktop mounts for removable media (below /media and /run/media), ready
     // and writable, sorted by mount point.
     static QList<TSicherungsZiel> auswaehlen(const QList<TEinhaengung>& einhaengungen);
+    // Whether a file system is still mounted right at `wurzel`.
+    static bool eingehaengt(const QString& wurzel);
 };

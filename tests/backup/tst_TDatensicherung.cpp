@@ -200,6 +200,11 @@ private slots:
         QCOMPARE(box.text, QStringLiteral("Das Ziel %1 ist nicht erreichbar.\r\nBitte prüfe, ob "
                                           "der Datenträger eingelegt ist.")
                                .arg(datei(ziel, "fehlt/")));
+        // Its mount point stayed behind as an empty folder on the system disk.
+        QCOMPARE(TDatensicherung(m, 0).sichern(quelle, ziel, nullptr, true),
+                 TDatensicherung::Ergebnis::Fehler);
+        QVERIFY(m.nimm().text.contains(QStringLiteral("nicht erreichbar")));
+        QVERIFY(inhalt(ziel).isEmpty());
 
         // The lesson directory itself as target would copy every file onto itself.
         QCOMPARE(TDatensicherung(m, 0).sichern(quelle, quelle + QStringLiteral("/./"), nullptr),
@@ -256,7 +261,8 @@ private slots:
         QVERIFY(schreibe(datei(quelle, "b.txt"), QByteArray(200 * 1024, 'b')));
         QVERIFY(schreibe(datei(quelle, "c.txt"), "c;c\r\n"));
         antworte({0});
-        QCOMPARE(sichern(), TDatensicherung::Ergebnis::Fehler);
+        QCOMPARE(TDatensicherung(m, 0).sichern(quelle, ziel, nullptr, true),
+                 TDatensicherung::Ergebnis::Fehler);
         m.nimm();
         QCOMPARE(m.nimm().text, QStringLiteral("Datei %1 kann nicht erstellt werden\r\nEventuell "
                                                "ist der Datenträger voll, schreibgeschützt oder "
@@ -284,6 +290,7 @@ private slots:
         QCOMPARE(ziele.at(0).beschriftung(), QStringLiteral("1234-ABCD (/media/anna/1234-ABCD/)"));
         QCOMPARE(ziele.at(1).beschriftung(), QStringLiteral("Schul Stick (/media/anna/STICK/)"));
         QCOMPARE(ziele.at(2).pfad, QStringLiteral("/run/media/bob/KARTE/"));
+        QVERIFY(ziele.at(2).einhaengepunkt);
     }
 };
 

@@ -121,8 +121,9 @@ void TFormBackup::BitBtnStartClick() {
     BitBtnStart->setEnabled(false);
     BitBtnCancel->setEnabled(false);
     TFormSicherungsFortschritt fortschritt(this);
-    const auto ergebnis = TDatensicherung(m_meldungen, m_anrede)
-                              .sichern(m_lektionsVerzeichnis, ziel.pfad, &fortschritt);
+    const auto ergebnis =
+        TDatensicherung(m_meldungen, m_anrede)
+            .sichern(m_lektionsVerzeichnis, ziel.pfad, &fortschritt, ziel.einhaengepunkt);
     if (ergebnis == TDatensicherung::Ergebnis::Gesichert)
         m_meldungen.meldung(
             TMeldungsArt::Schlicht, TTexte::kurzTitel(),

@@ -2,6 +2,7 @@
 
 #include "lessons/TAnsiCodec.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,18 +28,25 @@ QString schluesselFuer(const QString& pfad) {
     return QFileInfo(pfad).absoluteFilePath();
 }
 
-bool rohSpeichern(const QString& pfad, const QByteArray& bytes) {
+// The one way a file reaches the disk: `fuellen` writes into a temporary file beside the
+// target, which takes the target's place only when every byte got out. When `fuellen` fails
+// (or gives up), the temporary file goes and the target stays untouched.
+bool sicherSchreiben(const QString& pfad, const std::function<bool(QSaveFile&)>& fuellen) {
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly))
         return false;
     // A short write sits in the buffer until commit(), which on a full disk would still put
     // the empty temporary file in place: push it out first and give up on any error.
-    if (datei.write(bytes) != bytes.size() || !datei.flush() ||
-        datei.error() != QFileDevice::NoError) {
+    if (!fuellen(datei) || !datei.flush() || datei.error() != QFileDevice::NoError) {
         datei.cancelWriting();
         return false;
     }
     return datei.commit();
+}
+
+bool rohSpeichern(const QString& pfad, const QByteArray& bytes) {
+    return sicherSchreiben(
+        pfad, [&bytes](QSaveFile& datei) { return datei.write(bytes) == bytes.size(); });
 }
 
 // Keeps the bytes of a damaged file before its first rewrite. False when that copy was needed
@@ -142,6 +150,49 @@ bool TStrHolder::speichern(const QString& pfad, const QStringList& zeilen) {
 
 bool TStrHolder::bytesSpeichern(const QString& pfad, const QByteArray& bytes) {
     return beschaedigteSichern(pfad) && rohSpeichern(pfad, bytes);
+}
+
+TStrHolder::KopierErgebnis TStrHolder::dateiKopieren(const QString& quelle, const QString& ziel,
+                                                     const std::function<bool(qint64)>& weiter) {
+    QFile ein(quelle);
+    if (!ein.open(QIODevice::ReadOnly))
+        return KopierErgebnis::NichtLesbar;
+    const QDateTime geaendert = ein.fileTime(QFileDevice::FileModificationTime);
+    KopierErgebnis ergebnis = KopierErgebnis::Fertig;
+    const bool ok = sicherSchreiben(ziel, [&](QSaveFile& aus) {
+        constexpr qint64 kBlock = 256 * 1024;
+        QByteArray block(kBlock, Qt::Uninitialized);
+        qint64 kopiert = 0;
+        for (;;) {
+            const qint64 gelesen = ein.read(block.data(), kBlock);
+            if (gelesen < 0 || ein.error() != QFileDevice::NoError) {
+                ergebnis = KopierErgebnis::NichtLesbar;
+                return false;
+            }
+            if (gelesen == 0)
+                break;
+            if (aus.write(block.constData(), gelesen) != gelesen) {
+                ergebnis = KopierErgebnis::NichtSchreibbar;
+                return false;
+            }
+            kopiert += gelesen;
+            if (weiter && !weiter(kopiert)) {
+                ergebnis = KopierErgebnis::Abgebrochen;
+                return false;
+            }
+        }
+        // Written out before the time is set, so that no later write moves it again.
+        if (!aus.flush()) {
+            ergebnis = KopierErgebnis::NichtSchreibbar;
+            return false;
+        }
+        if (geaendert.isValid())
+            aus.setFileTime(geaendert, QFileDevice::FileModificationTime);
+        return true;
+    });
+    if (ok)
+        return KopierErgebnis::Fertig;
+    return ergebnis == KopierErgebnis::Fertig ? KopierErgebnis::NichtSchreibbar : ergebnis;
 }
 
 QStringList TStrHolder::neueSicherungen() {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // The program's general container: an ordered list of text lines, read from and written to a
 // Windows-1252 text file whole. CR LF, a lone CR and a lone LF each end a line; a NUL byte ends
@@ -27,6 +28,14 @@ public:
     // damaged bytes that cannot be made) returns false and leaves the old file byte for byte.
     static bool speichern(const QString& pfad, const QStringList& zeilen);
     static bool bytesSpeichern(const QString& pfad, const QByteArray& bytes);
+
+    // Copies a file of any size byte for byte, block by block, with the same guarantee: the
+    // target is replaced only when the whole copy reached the disk, and is otherwise left as
+    // it was with no temporary file beside it. `weiter` hears the bytes copied so far after
+    // each block; when it returns false the copy stops. The modification time is kept.
+    enum class KopierErgebnis { Fertig, NichtLesbar, NichtSchreibbar, Abgebrochen };
+    static KopierErgebnis dateiKopieren(const QString& quelle, const QString& ziel,
+                                        const std::function<bool(qint64)>& weiter = {});
 
     // The copies of damaged files made since the last call; the list is then cleared.
     static QStringList neueSicherungen();

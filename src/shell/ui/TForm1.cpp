@@ -1,5 +1,7 @@
 #include "shell/ui/TForm1.h"
 
+#include "backup/TWechselmedien.h"
+#include "backup/ui/TFormBackup.h"
 #include "backup/ui/TFormSoftInfo.h"
 #include "editor/ui/TFormEditor.h"
 #include "lessons/TLernTrainer.h"
@@ -144,6 +146,7 @@ void TForm1::verbinden() {
     bei("Auswertung", [this] { m_trainer->AuswertungClick(); });
     bei("Auswertungzurcksetzten1", [this] { m_trainer->Auswertungzurcksetzten1Click(); });
     bei("Info1", [this] { Info1Click(); });
+    bei("Datensicherung1", [this] { Datensicherung1Click(); });
     bei("MenuItem7", [this] { m_trainer->FehlerUebenClick(); });
     bei("MenuItem8", [this] { m_trainer->FehlerLektionSpeichernClick(); });
     bei("NetzwerkLektionsPfad", [this] { m_trainer->NetzwerkLektionsPfadClick(); });
@@ -176,6 +179,13 @@ void TForm1::SchriftartClick(TSchriftWahl::TArt art) {
         .ausfuehren(art, [this, anrede](const TSchriftDaten& start) {
             return TfrmLMDFontForm::waehlen(m_dialoge, m_plattform.meldungen, anrede, start, this);
         });
+}
+
+void TForm1::Datensicherung1Click() {
+    TFormBackup fenster(m_plattform.meldungen, m_optionen.AnredeIndex(),
+                        m_lauf.Verzeichnisse.Lektion, TWechselmedien::ermitteln(), this);
+    fenster.FormShow(frameGeometry());
+    m_dialoge.ausfuehren(fenster);
 }
 
 void TForm1::Index1Click() {

@@ -88,6 +88,7 @@ private:
 
     void Info1Click();
     void SchriftartClick(TSchriftWahl::TArt art);
+    void Datensicherung1Click();
     void Index1Click();
     void StatusaendernClick(int tag);
     void FormKeyDown(int taste);

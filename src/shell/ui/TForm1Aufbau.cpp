@@ -168,7 +168,7 @@ void TForm1::erzeugeMenues() {
                QStringLiteral("Zeigt die Homepage von MORVANE."));
 
     // Commands that later work builds stay visible but disabled until then.
-    for (const char* name : {"LektionsReport", "ArbeitsblattReport", "Datensicherung1"})
+    for (const char* name : {"LektionsReport", "ArbeitsblattReport"})
         aktion(QString::fromLatin1(name))->setEnabled(false);
 }
 

@@ -9,12 +9,10 @@
 
 using B = TBauteile;
 
-TEditorHilfe::TEditorHilfe(QWidget* eltern)
-    : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+TEditorHilfe::TEditorHilfe(QWidget* eltern) : QDialog(eltern, TBauteile::kFesterDialog) {
     setObjectName(QStringLiteral("EditorHilfe"));
     setProperty("Klasse", QStringLiteral("TEditorHilfe"));
-    setWindowTitle(QStringLiteral(" "));
+    setWindowTitle(TBauteile::leererTitel());
     setFixedSize(532, 353);
 
     auto* streifen = new QWidget(this);

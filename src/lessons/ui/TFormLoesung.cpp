@@ -1,5 +1,7 @@
 #include "lessons/ui/TFormLoesung.h"
 
+#include "shell/ui/TBauteile.h"
+
 #include "shell/TFensterLage.h"
 
 #include <QFont>
@@ -49,7 +51,7 @@ QFrame* linie(QWidget* eltern, const char* name, const QRect& lage) {
 
 } // namespace
 
-TFormLoesung::TFormLoesung(QWidget* eltern) : QDialog(eltern) {
+TFormLoesung::TFormLoesung(QWidget* eltern) : QDialog(eltern, TBauteile::kFesterDialog) {
     setObjectName(QStringLiteral("TFormLoesung"));
     setWindowTitle(QStringLiteral("Lösung"));
     setFixedSize(529, 301);

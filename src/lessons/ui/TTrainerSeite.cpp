@@ -26,6 +26,18 @@ TTrainerSeite::TTrainerSeite(TPlattform plattform, IModalDialoge& dialoge, const
     erzeugeAufgabenfelder();
     m_tastatur = new TZeichenfeldTastatur(plattform, dialoge, lauf, optionen, this);
     setzeAntwortFarbe(TAntwortFarbe::Weiss);
+    // Tab goes from the answer to the buttons, the suggestions and the tiles in their order.
+    QWidget* vorher = AntwortEdit;
+    for (QWidget* w :
+         {static_cast<QWidget*>(NaechsteAufgabeBtn), static_cast<QWidget*>(PruefBtn),
+          static_cast<QWidget*>(Vorschlag1label), static_cast<QWidget*>(Vorschlag2label)}) {
+        setTabOrder(vorher, w);
+        vorher = w;
+    }
+    for (int n = 1; n <= TZeichenfeldRaster::kFelder; ++n) {
+        setTabOrder(vorher, m_tastatur->feld(n));
+        vorher = m_tastatur->feld(n);
+    }
 }
 
 void TTrainerSeite::verbinden(TLernTrainer& trainer) {
@@ -100,6 +112,21 @@ bool TTrainerSeite::eventFilter(QObject* objekt, QEvent* ereignis) {
             break;
         }
         return QWidget::eventFilter(objekt, ereignis);
+    }
+    const bool vorschlag = objekt == Vorschlag1label || objekt == Vorschlag2label;
+    if (vorschlag && ereignis->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(ereignis)->key();
+        if (taste == Qt::Key_Space || taste == Qt::Key_Return || taste == Qt::Key_Enter) {
+            m_trainer->VorschlagClick(static_cast<QLabel*>(objekt)->text());
+            return true;
+        }
+    }
+    if (vorschlag &&
+        (ereignis->type() == QEvent::FocusIn || ereignis->type() == QEvent::FocusOut)) {
+        // The focused suggestion shows a frame, as a button would.
+        auto* label = static_cast<QLabel*>(objekt);
+        label->setFrameStyle(ereignis->type() == QEvent::FocusIn ? QFrame::Box | QFrame::Plain
+                                                                 : QFrame::NoFrame);
     }
     if (ereignis->type() != QEvent::MouseButtonRelease ||
         static_cast<QMouseEvent*>(ereignis)->button() != Qt::LeftButton)

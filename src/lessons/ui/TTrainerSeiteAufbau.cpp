@@ -38,7 +38,8 @@ void TTrainerSeite::erzeugeLinkeSpalte() {
     for (QPushButton* b : {NaechsteAufgabeBtn, PruefBtn}) {
         b->setFont(comic15);
         b->setCursor(Qt::PointingHandCursor);
-        b->setFocusPolicy(Qt::NoFocus); // the answer field keeps the focus
+        // Tab reaches them; a click leaves the focus in the answer field.
+        b->setFocusPolicy(Qt::TabFocus);
     }
 
     B::rahmen(s, "Bevel1", QRect(12, 224, 190, 51));
@@ -118,6 +119,8 @@ void TTrainerSeite::erzeugeAufgabenfelder() {
                                     QStringLiteral("2. Lösungsvorschlag\r\nEinfach anklicken, um "
                                                    "diesen in das Antwortfeld zu übertragen."));
     GroupBox4->hide();
+    for (QLabel* vorschlag : {Vorschlag1label, Vorschlag2label})
+        vorschlag->setFocusPolicy(Qt::TabFocus);
     Lesetextlabel =
         B::etikett(s, "Lesetextlabel", QString(13, QLatin1Char(' ')), QRect(240, 260, 0, 0),
                    B::schrift(QStringLiteral("Arial"), 12, true), B::kNavy);

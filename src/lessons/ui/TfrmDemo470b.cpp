@@ -1,5 +1,7 @@
 #include "lessons/ui/TfrmDemo470b.h"
 
+#include "shell/ui/TBauteile.h"
+
 #include "shell/ui/TSymbole.h"
 
 #include <QFont>
@@ -8,9 +10,9 @@
 #include <QPalette>
 #include <QPushButton>
 
-TfrmDemo470b::TfrmDemo470b(QWidget* eltern) : QDialog(eltern) {
+TfrmDemo470b::TfrmDemo470b(QWidget* eltern) : QDialog(eltern, TBauteile::kFesterDialog) {
     setObjectName(QStringLiteral("TfrmDemo470b"));
-    setWindowTitle(QString());
+    setWindowTitle(TBauteile::leererTitel());
     setFixedSize(316, 181);
 
     m_panel1 = new QFrame(this);

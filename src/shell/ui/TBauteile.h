@@ -15,6 +15,14 @@ class QWidget;
 // The few control kinds the main window and its pages are built from, at designed positions.
 class TBauteile {
 public:
+    // A dialog of fixed size with a title and only a close button: no minimise, no maximise.
+    static constexpr Qt::WindowFlags kFesterDialog =
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+        Qt::MSWindowsFixedSizeDialogHint;
+    // The title of a dialog that shows none; an empty one would make the platform show the
+    // application's name.
+    static QString leererTitel() { return QStringLiteral(" "); }
+
     static const QColor kNavy;
     static const QColor kBlau;
     static const QColor kRot;

@@ -29,6 +29,7 @@
 #include <QMenu>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <QWindow>
 #include <utility>
 
 namespace {
@@ -280,14 +281,31 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
             return true;
         break;
     case QEvent::KeyPress: {
-        // The window sees each key first, once, before the focused control handles it.
+        // The window sees each key first, once, before the focused control handles it. A key
+        // from the keyboard reaches the window's own handle first and then travels from the
+        // focused control up through its parents; a key sent straight to a control (as tests
+        // do) starts there. The focus may change while the key is handled (the solution window),
+        // so the same press must not be taken again on its way up.
+        if (windowHandle() && objekt == static_cast<QObject*>(windowHandle())) {
+            m_vorschauTaste = ereignis;
+            FormKeyDown(static_cast<QKeyEvent*>(ereignis)->key());
+            break;
+        }
+        if (ereignis == m_vorschauTaste)
+            break;
         auto* ziel = qobject_cast<QWidget*>(objekt);
         const bool erstesZiel = ziel && (ziel == QApplication::focusWidget() ||
                                          (!QApplication::focusWidget() && ziel == this));
-        if (erstesZiel && ziel->window() == this)
+        if (erstesZiel && ziel->window() == this) {
+            m_vorschauTaste = ereignis;
             FormKeyDown(static_cast<QKeyEvent*>(ereignis)->key());
+        }
         break;
     }
+    case QEvent::KeyRelease:
+        // That press has travelled its way; the next press may come at the same address.
+        m_vorschauTaste = nullptr;
+        break;
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(ereignis)->button() != Qt::LeftButton)
             break;

@@ -105,7 +105,8 @@ private:
     QPointer<THilfeFenster> m_hilfe;
     TEditorWerte m_editorWerte;
     TFormEditor* m_editor = nullptr;
-    QPointer<QWidget> m_fokusVorEditor; // given back when the editor is left
+    QPointer<QWidget> m_fokusVorEditor;      // given back when the editor is left
+    const QEvent* m_vorschauTaste = nullptr; // the key press the window has acted on last
     bool m_geschlossen = false;
     // A close asked for while a check runs; it is carried out when the check has ended.
     bool m_schliessenVorgemerkt = false;

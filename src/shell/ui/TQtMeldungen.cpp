@@ -1,5 +1,7 @@
 #include "shell/ui/TQtMeldungen.h"
 
+#include "shell/ui/TModalLauf.h"
+
 #include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -28,7 +30,7 @@ void TQtMeldungen::meldung(TMeldungsArt art, const QString& titel, const QString
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
-    box.exec();
+    TModalLauf::ausfuehren(box);
 }
 
 bool TQtMeldungen::frage(TFrageArt art, const QString& titel, const QString& text) {
@@ -41,7 +43,7 @@ bool TQtMeldungen::frage(TFrageArt art, const QString& titel, const QString& tex
     box.setDefaultButton(ja);
     // Escape and the close button count as the negative answer.
     box.setEscapeButton(nein);
-    box.exec();
+    TModalLauf::ausfuehren(box);
     return box.clickedButton() == ja;
 }
 
@@ -54,7 +56,7 @@ int TQtMeldungen::auswahl(const QString& titel, const QString& text, const QStri
         return -1;
     box.setDefaultButton(liste.constFirst());
     box.setEscapeButton(liste.constLast());
-    box.exec();
+    TModalLauf::ausfuehren(box);
     const auto gedrueckt = liste.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
     return gedrueckt < 0 ? int(liste.size()) - 1 : int(gedrueckt);
 }
@@ -67,7 +69,7 @@ bool TQtMeldungen::texteingabe(const QString& titel, const QString& aufforderung
     dialog.setTextValue(wert);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
-    if (dialog.exec() != QDialog::Accepted)
+    if (TModalLauf::ausfuehren(dialog) != QDialog::Accepted)
         return false;
     wert = dialog.textValue();
     return true;
@@ -89,7 +91,7 @@ QString TQtMeldungen::ordnerWaehlen(const QString& titel, const QString& hinweis
     // Our own dialog, so that the instruction can stand above the folders.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setLabelText(QFileDialog::LookIn, hinweis);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (TModalLauf::ausfuehren(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }
@@ -171,7 +173,7 @@ QString TQtMeldungen::dateiDialog(const TDateiDialog& dialog, bool speichern) {
     // A pattern such as "*.txt" stands in the name field; accepting it filters by it.
     if (!dialog.vorgabeName.isEmpty())
         fenster.selectFile(dialog.vorgabeName);
-    if (fenster.exec() != QDialog::Accepted)
+    if (TModalLauf::ausfuehren(fenster) != QDialog::Accepted)
         return QString();
     return fenster.selectedFiles().value(0);
 }

@@ -1,5 +1,7 @@
 #include "shell/ui/TTippsFenster.h"
+
 #include "shell/TTexte.h"
+#include "shell/ui/TBauteile.h"
 
 #include "shell/IMeldungen.h"
 #include "shell/TFensterLage.h"
@@ -55,9 +57,8 @@ int panelHoehe(int entwurf, const QWidget* unterstes) {
 
 TTippsFenster::TTippsFenster(TTippsDatei& datei, IMeldungen& meldungen, const QString& titel,
                              QWidget* eltern)
-    : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      m_datei(datei), m_meldungen(meldungen) {
+    : QDialog(eltern, TBauteile::kFesterDialog | Qt::WindowStaysOnTopHint), m_datei(datei),
+      m_meldungen(meldungen) {
     setObjectName(QStringLiteral("abcWelcomeTips1"));
     setWindowTitle(titel);
     QFont fensterSchrift(QStringLiteral("MS Sans Serif"));

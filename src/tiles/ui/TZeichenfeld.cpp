@@ -1,12 +1,24 @@
 #include "tiles/ui/TZeichenfeld.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 TZeichenfeld::TZeichenfeld(int nummer, QWidget* eltern) : QWidget(eltern), m_nummer(nummer) {
     setObjectName(QStringLiteral("RzLabel%1").arg(nummer));
     resize(32, 32);
+    // Reached with Tab, not taken by a click: the mouse leaves the focus in the answer field.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void TZeichenfeld::keyPressEvent(QKeyEvent* ereignis) {
+    // Space on a focused tile does what a click does.
+    if (ereignis->key() == Qt::Key_Space && !ereignis->isAutoRepeat()) {
+        emit geklickt(this);
+        return;
+    }
+    QWidget::keyPressEvent(ereignis);
 }
 
 void TZeichenfeld::setzeText(const QString& text) {
@@ -37,6 +49,12 @@ void TZeichenfeld::paintEvent(QPaintEvent*) {
     maler.rotate(-m_winkel); // counter-clockwise
     const QRectF feld(-width() / 2.0, -height() / 2.0, width(), height());
     maler.drawText(feld, Qt::AlignCenter, m_text);
+    if (hasFocus()) {
+        maler.resetTransform();
+        QPen stift(palette().color(QPalette::Highlight), 2);
+        maler.setPen(stift);
+        maler.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
 }
 
 void TZeichenfeld::mousePressEvent(QMouseEvent* ereignis) {

@@ -28,6 +28,9 @@ protected:
     void mousePressEvent(QMouseEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
     void contextMenuEvent(QContextMenuEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    void focusInEvent(QFocusEvent*) override { update(); }
+    void focusOutEvent(QFocusEvent*) override { update(); }
 
 private:
     int m_nummer;

@@ -12,6 +12,10 @@
 #include <memory>
 
 class IModalDialoge;
+class TBerichtVorschau;
+class TEditorDruck;
+class TLektionsDruck;
+class TQtFortschritt;
 class THilfeFenster;
 class TLernTrainer;
 class TProgrammablauf;
@@ -37,6 +41,9 @@ public:
     TProgrammablauf& ablauf() { return *m_ablauf; }
     TOptionenModell& optionen() { return m_optionen; }
     TLaufDaten& lauf() { return m_lauf; }
+    TLektionsDruck& druck() { return *m_druck; }
+    // The editor's print commands call these with the editor's table and directory.
+    TEditorDruck& editorDruck() { return *m_editorDruck; }
     // Where pages are shown, each over the whole client area under the toolbar and status bar.
     QStackedWidget& seitenbereich() { return *m_seiten; }
 
@@ -91,6 +98,10 @@ private:
     TOptionenModell m_optionen;
     std::unique_ptr<TLernTrainer> m_trainer;
     std::unique_ptr<TProgrammablauf> m_ablauf;
+    std::unique_ptr<TBerichtVorschau> m_vorschau;
+    std::unique_ptr<TQtFortschritt> m_fortschritt;
+    std::unique_ptr<TLektionsDruck> m_druck;
+    std::unique_ptr<TEditorDruck> m_editorDruck;
     QPointer<THilfeFenster> m_hilfe;
     bool m_geschlossen = false;
     // A close asked for while a check runs; it is carried out when the check has ended.

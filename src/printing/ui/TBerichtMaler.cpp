@@ -61,9 +61,8 @@ QRectF kasten(const TBerichtObjekt& o, const QString& text, const QFont& f, int 
     return r;
 }
 
-void objektMalen(QPainter& maler, const TBerichtObjekt& o, const TObjektZustand& z,
+void objektMalen(QPainter& maler, const TBerichtObjekt& o, const QFont& f, const TObjektZustand& z,
                  const QString& text, int oben, qsizetype datensatz, int seitenBreite) {
-    const QFont f = schrift(o, maler);
     QRectF r = kasten(o, text, f, oben, seitenBreite);
     maler.setPen(Qt::NoPen);
     if (o.abgerundet) {
@@ -99,22 +98,29 @@ void objektMalen(QPainter& maler, const TBerichtObjekt& o, const TObjektZustand&
         return;
     maler.setFont(f);
     maler.setPen(TBerichtMaler::farbe(z.textFarbe));
-    // Text wider than its box is cut at the box.
-    maler.save();
-    maler.setClipRect(r, Qt::IntersectClip);
+    // Without Qt::TextDontClip the text is cut at the box where it is wider; Qt sets the clip
+    // only then, which keeps long reports small.
     int flags = static_cast<int>(ausrichtung(o));
     if (o.wortUmbruch)
         flags |= Qt::TextWordWrap;
     maler.drawText(r.adjusted(1, 0, -1, 0), flags, text);
-    maler.restore();
 }
 
-void bandMalen(QPainter& maler, const TBerichtBand& band, const TBandZustand& zustand, int oben,
-               qsizetype datensatz, qsizetype seite, int seitenBreite) {
+// The fonts of a band's objects, made once per page.
+QList<QFont> schriften(const TBerichtBand& band, const QPainter& maler) {
+    QList<QFont> liste;
+    for (const TBerichtObjekt& o : band.objekte)
+        liste.append(schrift(o, maler));
+    return liste;
+}
+
+void bandMalen(QPainter& maler, const TBerichtBand& band, const QList<QFont>& fonts,
+               const TBandZustand& zustand, int oben, qsizetype datensatz, qsizetype seite,
+               int seitenBreite) {
     for (qsizetype i = 0; i < band.objekte.size() && i < zustand.size(); ++i) {
         const TObjektZustand& z = zustand.at(i);
-        objektMalen(maler, band.objekte.at(i), z, TFertigerBericht::seitenText(z, seite), oben,
-                    datensatz, seitenBreite);
+        objektMalen(maler, band.objekte.at(i), fonts.at(i), z,
+                    TFertigerBericht::seitenText(z, seite), oben, datensatz, seitenBreite);
     }
 }
 
@@ -135,17 +141,19 @@ void TBerichtMaler::seiteMalen(QPainter& maler, const TFertigerBericht& bericht,
     const int seitenHoehe = seitenGroesse.height();
     maler.setRenderHint(QPainter::Antialiasing, true);
     maler.setRenderHint(QPainter::TextAntialiasing, true);
-    bandMalen(maler, l.Seitenkopf, bericht.kopfZustand(seite), 0, 0, nummer, breite);
+    bandMalen(maler, l.Seitenkopf, schriften(l.Seitenkopf, maler), bericht.kopfZustand(seite), 0, 0,
+              nummer, breite);
+    const QList<QFont> datenSchriften = schriften(l.Daten, maler);
     int oben = l.Seitenkopf.hoehe;
     for (qsizetype i = 0; i < seite.anzahl; ++i) {
         const qsizetype index = seite.erster + i;
         // Records count from 1: the first, third, ... are the odd ones.
-        bandMalen(maler, l.Daten, bericht.Datensaetze.at(index).daten, oben, index + 1, nummer,
-                  breite);
+        bandMalen(maler, l.Daten, datenSchriften, bericht.Datensaetze.at(index).daten, oben,
+                  index + 1, nummer, breite);
         oben += l.Daten.hoehe;
     }
-    bandMalen(maler, l.Seitenfuss, bericht.fussZustand(seite), seitenHoehe - l.Seitenfuss.hoehe, 0,
-              nummer, breite);
+    bandMalen(maler, l.Seitenfuss, schriften(l.Seitenfuss, maler), bericht.fussZustand(seite),
+              seitenHoehe - l.Seitenfuss.hoehe, 0, nummer, breite);
 }
 
 QSize TBerichtMaler::seitenGroesse(const QPagedPaintDevice& geraet) {

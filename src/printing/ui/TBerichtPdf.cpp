@@ -15,7 +15,7 @@ QByteArray TBerichtPdf::erzeugen(const TFertigerBericht& bericht) {
         QBuffer puffer(&bytes);
         puffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&puffer);
-        pdf.setResolution(600);
+        pdf.setResolution(96);
         pdf.setTitle(bericht.titel().trimmed());
         pdf.setCreator(TTexte::kurzTitel().trimmed());
         pdf.setPageLayout(

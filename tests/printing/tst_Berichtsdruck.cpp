@@ -15,7 +15,9 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -151,6 +153,27 @@ private slots:
         }
         QCOMPARE(nummern.size(), zeilen);
         QVERIFY(std::is_sorted(nummern.begin(), nummern.end()));
+    }
+
+    // A printer's resolution is not the screen's: auto-width boxes still fit their text.
+    void druckerAufloesung() {
+        const TFertigerBericht b = editorBericht(zeilen(1));
+        QImage img(TBerichtVorlagen::kSeitenBreite * 3, TBerichtVorlagen::kSeitenHoehe * 3,
+                   QImage::Format_RGB32);
+        img.setDotsPerMeterX(3780 * 3);
+        img.setDotsPerMeterY(3780 * 3);
+        img.fill(Qt::white);
+        QPainter maler(&img);
+        TBerichtMaler::masstabSetzen(maler, img.logicalDpiY());
+        const QSize groesse(TBerichtVorlagen::kSeitenBreite, TBerichtVorlagen::kSeitenHoehe);
+        TBerichtMaler::seiteMalen(maler, b, b.seiten(groesse.height()).at(0), 1, groesse);
+        maler.end();
+        // The footer's "DRILLA V3.5b" reaches well past its first letter.
+        int dunkel = 0;
+        for (int y = (1122 - 22) * 3; y < (1122 - 4) * 3; ++y)
+            for (int x = 50 * 3; x < 90 * 3; ++x)
+                dunkel += qGray(img.pixel(x, y)) < 128;
+        QVERIFY(dunkel > 50);
     }
 
     // Only "[PAGE#]" of the layout is worked out; a lesson's brackets print as they stand.

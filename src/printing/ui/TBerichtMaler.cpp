@@ -34,15 +34,15 @@ Qt::Alignment ausrichtung(const TBerichtObjekt& o) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-// An auto-width box follows its text, anchored at the side its alignment names, and stays on
-// the page.
-QRectF kasten(const TBerichtObjekt& o, const QString& text, const QFont& f, int oben,
-              int seitenBreite) {
+// An auto-width box follows its text (measured on the device the font was sized for), anchored at
+// the side its alignment names, and stays on the page.
+QRectF kasten(const QPainter& maler, const TBerichtObjekt& o, const QString& text, const QFont& f,
+              int oben, int seitenBreite) {
     QRectF r(o.links, oben + o.oben, o.breite, o.hoehe);
     if (!o.autoBreite || text.isEmpty())
         return r;
     const qreal breite =
-        std::min<qreal>(QFontMetricsF(f).horizontalAdvance(text) + 4, seitenBreite);
+        std::min<qreal>(QFontMetricsF(f, maler.device()).horizontalAdvance(text) + 4, seitenBreite);
     switch (o.ausrichtung) {
     case TAusrichtung::Links:
         r.setWidth(breite);
@@ -63,7 +63,7 @@ QRectF kasten(const TBerichtObjekt& o, const QString& text, const QFont& f, int 
 
 void objektMalen(QPainter& maler, const TBerichtObjekt& o, const QFont& f, const TObjektZustand& z,
                  const QString& text, int oben, qsizetype datensatz, int seitenBreite) {
-    QRectF r = kasten(o, text, f, oben, seitenBreite);
+    QRectF r = kasten(maler, o, text, f, oben, seitenBreite);
     maler.setPen(Qt::NoPen);
     if (o.abgerundet) {
         if (o.schatten) {

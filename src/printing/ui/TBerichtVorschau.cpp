@@ -43,8 +43,8 @@ void TBerichtVorschau::zeigen(const TFertigerBericht& bericht) {
     }
     if (auto* ansicht = dialog.findChild<QPrintPreviewWidget*>())
         ansicht->setZoomMode(QPrintPreviewWidget::FitInView);
-    // Tall enough that a whole page is readable, and on the screen.
-    QSize groesse(760, 940);
+    // Tall enough that a whole page is readable, wide enough for every tool; on the screen.
+    QSize groesse(900, 940);
     if (const QScreen* schirm = QGuiApplication::primaryScreen())
         groesse = groesse.boundedTo(schirm->availableGeometry().size() - QSize(40, 60));
     dialog.resize(groesse);

@@ -9,7 +9,7 @@ TEditorDruck::TEditorDruck(TPlattform plattform, const QString& versionsZusatz,
     : frReport1(TBerichtVorlagen::lektionsListe()),
       frReport2(TBerichtVorlagen::lektionsBericht(true)), LektionsQuelle(versionsZusatz),
       ListenQuelle(versionsZusatz, plattform.uhr.gebietsschema()), m_plattform(plattform),
-      m_vorschau(vorschau), m_fortschritt(fortschritt) {}
+      m_versionsZusatz(versionsZusatz), m_vorschau(vorschau), m_fortschritt(fortschritt) {}
 
 void TEditorDruck::information(const QString& text) {
     m_plattform.meldungen.meldung(TMeldungsArt::Information, QStringLiteral("Information"), text);
@@ -32,6 +32,7 @@ void TEditorDruck::Lektiondrucken1Click(const QStringList& zeilen, const QString
         information(QStringLiteral("Es wurde noch keine Lektion geladen."));
         return;
     }
+    LektionsQuelle.VersionsZusatz = m_versionsZusatz;
     LektionsQuelle.fuellen(zeilen, pfad);
     frReport2.Titel = QStringLiteral(" Lektion");
     ausfuehren(frReport2, LektionsQuelle);
@@ -45,6 +46,8 @@ void TEditorDruck::LektionenDruckenClick(const QString& lektionsVerzeichnis, con
         information(QStringLiteral("Es wurde im Lektionsverzeichnis keine Lektionen gefunden."));
         return;
     }
+    ListenQuelle.VersionsZusatz = m_versionsZusatz;
+    ListenQuelle.Gebietsschema = m_plattform.uhr.gebietsschema();
     ListenQuelle.fuellen(ListBox1, lektionsVerzeichnis, pfad);
     frReport1.Titel = QStringLiteral(" Liste aller Lektion");
     ausfuehren(frReport1, ListenQuelle);

@@ -14,6 +14,8 @@ class IFortschritt;
 // lesson path; they need nothing else of the editor.
 class TEditorDruck {
 public:
+    // `versionsZusatz` is read at every print (the start-up may still change it); it has to
+    // outlive this object.
     TEditorDruck(TPlattform plattform, const QString& versionsZusatz, IBerichtVorschau& vorschau,
                  IFortschritt& fortschritt);
 
@@ -34,6 +36,7 @@ private:
     void ausfuehren(TBerichtLayout& layout, IDatensatzQuelle& quelle);
 
     TPlattform m_plattform;
+    const QString& m_versionsZusatz;
     IBerichtVorschau& m_vorschau;
     IFortschritt& m_fortschritt;
     bool m_laeuft = false;

@@ -4,7 +4,7 @@
 #include "shell/TTexte.h"
 
 TEditorLektionsQuelle::TEditorLektionsQuelle(const QString& versionsZusatz)
-    : m_versionsZusatz(versionsZusatz) {}
+    : VersionsZusatz(versionsZusatz) {}
 
 void TEditorLektionsQuelle::fuellen(const QStringList& zeilen, const QString& pfad) {
     StrHolderReport2 = zeilen;
@@ -23,7 +23,7 @@ void TEditorLektionsQuelle::datensatz(TBerichtLayout& layout) {
         return;
     const QString zeile = StrHolderReport2.takeFirst();
     const qsizetype trenner = zeile.indexOf(QLatin1Char(';'));
-    layout.setzeText(QStringLiteral("Memo1"), TTexte::produktName() + m_versionsZusatz);
+    layout.setzeText(QStringLiteral("Memo1"), TTexte::produktName() + VersionsZusatz);
     layout.setzeText(QStringLiteral("Memo8"), QStringLiteral("Gesamte Lektion drucken..."));
     layout.setzeText(QStringLiteral("LektionsMemo"), Pfad);
     layout.setzeText(QStringLiteral("IndexMemo"),

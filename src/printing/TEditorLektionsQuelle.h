@@ -12,6 +12,7 @@ public:
 
     QStringList StrHolderReport2;
     QString Pfad;
+    QString VersionsZusatz;
 
     void fuellen(const QStringList& zeilen, const QString& pfad);
 
@@ -22,6 +23,5 @@ public:
 private:
     void datensatz(TBerichtLayout& layout);
 
-    QString m_versionsZusatz;
     int m_anzahl = 0;
 };

@@ -8,7 +8,7 @@
 
 TLektionslistenQuelle::TLektionslistenQuelle(const QString& versionsZusatz,
                                              const QLocale& gebietsschema)
-    : m_versionsZusatz(versionsZusatz), m_gebietsschema(gebietsschema) {}
+    : VersionsZusatz(versionsZusatz), Gebietsschema(gebietsschema) {}
 
 QStringList TLektionslistenQuelle::lektionenSuchen(const QString& verzeichnis) {
     // The name filter ignores case, as the lesson dialogs do; hidden files count as well.
@@ -38,7 +38,7 @@ void TLektionslistenQuelle::datensatz(TBerichtLayout& layout) {
     const QString name = StrHolderLektionen.takeFirst();
     const QFileInfo datei(QDir(Verzeichnis).filePath(name));
     const bool da = datei.isFile();
-    layout.setzeText(QStringLiteral("Memo1"), TTexte::produktName() + m_versionsZusatz);
+    layout.setzeText(QStringLiteral("Memo1"), TTexte::produktName() + VersionsZusatz);
     layout.setzeText(QStringLiteral("Memo8"), QStringLiteral("Liste aller Lektionen drucken..."));
     layout.setzeText(QStringLiteral("LektionsMemo"), Pfad);
     layout.setzeText(QStringLiteral("MemoNr"),
@@ -47,8 +47,7 @@ void TLektionslistenQuelle::datensatz(TBerichtLayout& layout) {
     layout.setzeText(QStringLiteral("MemoGroesse"),
                      QString::number(da ? datei.size() : -1) + QStringLiteral(" Byte"));
     // A file that has gone has no date to show.
-    layout.setzeText(
-        QStringLiteral("MemoDatum"),
-        da ? m_gebietsschema.toString(datei.lastModified().date(), QLocale::ShortFormat)
-           : QString());
+    layout.setzeText(QStringLiteral("MemoDatum"),
+                     da ? Gebietsschema.toString(datei.lastModified().date(), QLocale::ShortFormat)
+                        : QString());
 }

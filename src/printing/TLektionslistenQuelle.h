@@ -15,6 +15,8 @@ public:
     QStringList StrHolderLektionen;
     QString Verzeichnis;
     QString Pfad;
+    QString VersionsZusatz;
+    QLocale Gebietsschema; // gives the short date format
 
     void fuellen(const QStringList& namen, const QString& verzeichnis, const QString& pfad);
     // The names of the ordinary files matching "*.txt", without directory, by name.
@@ -27,7 +29,5 @@ public:
 private:
     void datensatz(TBerichtLayout& layout);
 
-    QString m_versionsZusatz;
-    QLocale m_gebietsschema;
     int m_anzahl = 0;
 };

@@ -17,6 +17,7 @@ class tst_EditorDruck : public QObject {
     std::unique_ptr<TFakeFortschritt> fortschritt;
     std::unique_ptr<TEditorDruck> druck;
     std::unique_ptr<QTemporaryDir> ordner;
+    QString zusatz = TTexte::versionsZusatz();
 
     QStringList spalte(const char* name) const {
         return TFakeVorschau::spalte(vorschau->letzter(), name);
@@ -34,8 +35,7 @@ private slots:
         p = std::make_unique<TFakePlattform>();
         vorschau = std::make_unique<TFakeVorschau>();
         fortschritt = std::make_unique<TFakeFortschritt>();
-        druck = std::make_unique<TEditorDruck>(p->plattform(), TTexte::versionsZusatz(), *vorschau,
-                                               *fortschritt);
+        druck = std::make_unique<TEditorDruck>(p->plattform(), zusatz, *vorschau, *fortschritt);
         ordner = std::make_unique<QTemporaryDir>();
     }
     void cleanup() { QVERIFY(p->meldungen.leer()); }
@@ -52,6 +52,7 @@ private slots:
         QCOMPARE(spalte("AufgabeLabel"), QStringList(4, QStringLiteral("Aufgabe")));
         QCOMPARE(spalte("LektionsMemo"), QStringList(4, QStringLiteral("/l/tiere.txt")));
         QCOMPARE(spalte("Memo8"), QStringList(4, QStringLiteral("Gesamte Lektion drucken...")));
+        QCOMPARE(spalte("Memo1").value(3), QStringLiteral("DRILLA, der Lerntrainer  V3.5b "));
         QVERIFY(
             !TFakeVorschau::zustand(b, 3, QStringLiteral("AufgabeMemo"))->seitenNummerAuswerten);
         QVERIFY(b.Layout.objekt(QStringLiteral("IndexMemo"))->schatten);
@@ -79,6 +80,8 @@ private slots:
         datei("c.txt.bak", 3);
         QVERIFY(QDir(ordner->path()).mkdir(QStringLiteral("ordner.txt")));
         const QString verzeichnis = ordner->path() + QLatin1Char('/');
+        // The start-up may turn the version suffix into the network one after construction.
+        zusatz = QStringLiteral(" V3.5b  Netzwerkversion");
         for (int mal = 0; mal < 2; ++mal) {
             druck->LektionenDruckenClick(verzeichnis, QStringLiteral("/l/tiere.txt"));
             QCOMPARE(vorschau->gezeigt.size(), mal + 1);
@@ -88,6 +91,8 @@ private slots:
             QCOMPARE(spalte("MemoGroesse"), (QStringList{"0 Byte", "12 Byte", "5000 Byte"}));
             QCOMPARE(spalte("MemoDatum"), QStringList(3, QStringLiteral("03.11.25")));
             QCOMPARE(spalte("Memo8").value(0), QStringLiteral("Liste aller Lektionen drucken..."));
+            QCOMPARE(spalte("Memo1").value(1),
+                     QStringLiteral("DRILLA, der Lerntrainer  V3.5b  Netzwerkversion"));
             QCOMPARE(spalte("LektionsMemo").value(2), QStringLiteral("/l/tiere.txt"));
         }
         QVERIFY(druck->ListenQuelle.StrHolderLektionen.isEmpty());

@@ -38,7 +38,8 @@ private slots:
             QVERIFY(export_);
             export_->trigger();
             export_->trigger();
-            dialog.close();
+            dialog.findChild<QAction*>(QStringLiteral("VorschauSchliessen"))->trigger();
+            QVERIFY(!dialog.isVisible());
         };
         f->aktion(QStringLiteral("ArbeitsblattReport"))->trigger();
         QCOMPARE(p->meldungen.nimm().art, QStringLiteral("OkAbbrechen"));

@@ -40,6 +40,9 @@ void TBerichtVorschau::zeigen(const TFertigerBericht& bericht) {
         pdf->setToolTip(QStringLiteral("Speichert den Ausdruck als PDF-Datei."));
         QObject::connect(pdf, &QAction::triggered, &dialog,
                          [this, &bericht] { pdfSpeichern(bericht); });
+        QAction* schliessen = leiste->addAction(QStringLiteral("Schließen"));
+        schliessen->setObjectName(QStringLiteral("VorschauSchliessen"));
+        QObject::connect(schliessen, &QAction::triggered, &dialog, &QDialog::accept);
     }
     if (auto* ansicht = dialog.findChild<QPrintPreviewWidget*>())
         ansicht->setZoomMode(QPrintPreviewWidget::FitInView);

@@ -4,6 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PAKETE=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-translations-l10n fonts-liberation2 fonts-comic-neue)
+# The tests read the printed PDFs back with pdftotext.
+TEST_PAKETE=(poppler-utils)
 # Making the Debian package: dpkg-shlibdeps computes its dependencies.
 PAKET_PAKETE=(dpkg-dev file)
 BUILD=${DRILLA_BUILD:-build}
@@ -52,12 +54,12 @@ start)
     exec "$BUILD/bin/drilla"
     ;;
 test)
-    pakete_installieren "${PAKETE[@]}"
+    pakete_installieren "${PAKETE[@]}" "${TEST_PAKETE[@]}"
     bauen "$BUILD" "$ART" -DDRILLA_WERROR=ON
     ctest --test-dir "$BUILD" --output-on-failure -j "$JOBS"
     ;;
 sanitizer)
-    pakete_installieren "${PAKETE[@]}"
+    pakete_installieren "${PAKETE[@]}" "${TEST_PAKETE[@]}"
     bauen "$BUILD-asan" Debug -DDRILLA_SANITIZE=ON -DDRILLA_WERROR=ON
     ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \
     LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \

@@ -136,6 +136,10 @@ private slots:
         QCOMPARE(tabelle->model()->headerData(1, Qt::Horizontal).toString(),
                  QStringLiteral("2. Aufgabe"));
         QCOMPARE(tabelle->currentIndex().row(), 1);
+        // The menu's two prints reach the report engine with the table and the lesson folder.
+        editor()->findChild<QAction*>(QStringLiteral("Lektiondrucken1"))->trigger();
+        editor()->findChild<QAction*>(QStringLiteral("LektionenDrucken"))->trigger();
+        QCOMPARE(d->gezeigt.size(), 2);
     }
 
     void schliessenMitUngespeichertenAenderungen() {

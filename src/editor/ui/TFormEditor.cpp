@@ -1,6 +1,7 @@
 #include "editor/ui/TFormEditor.h"
 
 #include "editor/ui/TEditorHilfe.h"
+#include "printing/TEditorDruck.h"
 #include "shell/ui/IModalDialoge.h"
 #include "shell/ui/TSchriftUmwandlung.h"
 
@@ -19,10 +20,11 @@ constexpr int kWerkzeugleiste = 61;
 constexpr int kObereTafel = 133;
 } // namespace
 
-TFormEditor::TFormEditor(TPlattform plattform, IModalDialoge& dialoge, const TLaufDaten& lauf,
-                         const TOptionenModell& optionen, TEditorWerte& werte,
-                         const TLektion& trainerLektion, QWidget* eltern)
-    : QWidget(eltern), m_plattform(plattform), m_dialoge(dialoge),
+TFormEditor::TFormEditor(TPlattform plattform, IModalDialoge& dialoge, TEditorDruck& druck,
+                         const TLaufDaten& lauf, const TOptionenModell& optionen,
+                         TEditorWerte& werte, const TLektion& trainerLektion, QWidget* eltern)
+    : QWidget(eltern), m_plattform(plattform), m_dialoge(dialoge), m_druck(druck), m_lauf(lauf),
+      m_trainerLektion(trainerLektion),
       m_editor(*this, plattform, lauf, optionen, werte, trainerLektion) {
     setObjectName(QStringLiteral("FormEditor"));
     setProperty("Klasse", QStringLiteral("TFormEditor"));
@@ -49,6 +51,13 @@ void TFormEditor::verbinden() {
     bei("speichern", [e] { e->speichernClick(); });
     bei("SpeichernUnter", [e] { e->SpeichernUnterClick(); });
     bei("AlleLektionenzeigen", [e] { e->AlleLektionenzeigenClick(); });
+    // The prints show the trainer's lesson path in their header, as the trainer's own do.
+    bei("Lektiondrucken1", [this] {
+        m_druck.Lektiondrucken1Click(m_editor.LMDListBox1.zeilen(), m_trainerLektion.Pfad);
+    });
+    bei("LektionenDrucken", [this] {
+        m_druck.LektionenDruckenClick(m_lauf.Verzeichnisse.Lektion, m_trainerLektion.Pfad);
+    });
     bei("Copy1", [e] { e->Copy1Click(); });
     bei("Paste1", [e] { e->Paste1Click(); });
     knopf("EditorBtn2", [e] { e->EditorBtn2Click(); });

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class IModalDialoge;
+class TEditorDruck;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -20,8 +21,8 @@ class QToolButton;
 class TFormEditor : public QWidget, public IEditorAnsicht {
     Q_OBJECT
 public:
-    TFormEditor(TPlattform plattform, IModalDialoge& dialoge, const TLaufDaten& lauf,
-                const TOptionenModell& optionen, TEditorWerte& werte,
+    TFormEditor(TPlattform plattform, IModalDialoge& dialoge, TEditorDruck& druck,
+                const TLaufDaten& lauf, const TOptionenModell& optionen, TEditorWerte& werte,
                 const TLektion& trainerLektion, QWidget* eltern = nullptr);
 
     TEditor& editor() { return m_editor; }
@@ -58,6 +59,9 @@ private:
 
     TPlattform m_plattform;
     IModalDialoge& m_dialoge;
+    TEditorDruck& m_druck;
+    const TLaufDaten& m_lauf;
+    const TLektion& m_trainerLektion;
     TEditor m_editor;
     bool m_auswahlSetzen = false; // the view follows the model; that is no click
 

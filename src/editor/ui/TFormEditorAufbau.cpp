@@ -108,9 +108,8 @@ void TFormEditor::erzeugeWerkzeugleiste() {
     eintrag("speichern", "&Speichern");
     eintrag("SpeichernUnter", "Speichern &unter ...");
     EditorLektionPopup->addSeparator()->setObjectName(QStringLiteral("N3"));
-    // Printing from the editor comes with the report engine.
-    eintrag("Lektiondrucken1", "Lektion &drucken")->setEnabled(false);
-    eintrag("LektionenDrucken", "Liste aller Le&ktionen drucken")->setEnabled(false);
+    eintrag("Lektiondrucken1", "Lektion &drucken");
+    eintrag("LektionenDrucken", "Liste aller Le&ktionen drucken");
     EditorLektionPopup->addSeparator()->setObjectName(QStringLiteral("N1"));
     eintrag("AlleLektionenzeigen", "&Lektions-Verzeichnis zeigen");
     m_knoepfe.at(0)->setMenu(EditorLektionPopup);

@@ -6,6 +6,10 @@
 #include "editor/ui/TFormEditor.h"
 #include "lessons/TLernTrainer.h"
 #include "lessons/ui/TTrainerSeite.h"
+#include "printing/TEditorDruck.h"
+#include "printing/TLektionsDruck.h"
+#include "printing/ui/TBerichtVorschau.h"
+#include "printing/ui/TQtFortschritt.h"
 #include "shell/TProgrammablauf.h"
 #include "shell/TSchriftWahl.h"
 #include "shell/TTexte.h"
@@ -88,6 +92,12 @@ TForm1::TForm1(TPlattform plattform, IModalDialoge& dialoge, QWidget* eltern)
     m_trainer = std::make_unique<TLernTrainer>(*m_seite, *this, plattform, m_lauf, m_optionen);
     m_ablauf = std::make_unique<TProgrammablauf>(*this, *m_seite, *m_trainer, plattform, m_lauf,
                                                  m_optionen);
+    m_vorschau = std::make_unique<TBerichtVorschau>(dialoge, plattform.meldungen, this);
+    m_fortschritt = std::make_unique<TQtFortschritt>(this);
+    m_druck = std::make_unique<TLektionsDruck>(*m_trainer, *m_seite, plattform, *m_vorschau,
+                                               *m_fortschritt);
+    m_editorDruck = std::make_unique<TEditorDruck>(plattform, m_lauf.Verzeichnisse.VersionsZusatz,
+                                                   *m_vorschau, *m_fortschritt);
     m_seite->verbinden(*m_trainer);
     m_seite->setzeStatusleistenHoehe(kStatusleiste);
     m_trainer->setzePruefungsEnde([this] { pruefungBeendet(); });
@@ -162,6 +172,13 @@ void TForm1::verbinden() {
     bei("AdministratorModus", [this] { m_ablauf->AdministratorModusClick(); });
     bei("SchriftartderMenupunkte1", [this] { SchriftartClick(TSchriftWahl::TArt::Menu); });
     bei("SchriftartderZahlenfelder1", [this] { SchriftartClick(TSchriftWahl::TArt::Feld); });
+    // One command for both items, told apart by their tag.
+    for (const char* name : {"LektionsReport", "ArbeitsblattReport"}) {
+        QAction* eintrag = aktion(QString::fromLatin1(name));
+        connect(eintrag, &QAction::triggered, this, [this, eintrag] {
+            m_druck->LektionsReportClick(eintrag->property("Tag").toInt());
+        });
+    }
     bei("Index1", [this] { Index1Click(); });
     bei("TippsTricks1", [this] { tippsZeigen(m_ablauf->tipps()); });
     bei("Homepage1", [this] { m_plattform.shell.adresseOeffnen(QString::fromLatin1(kHomepage)); });
@@ -244,8 +261,8 @@ void TForm1::GeladeneLektionBearbeitenClick() {
     if (m_editor)
         return;
     m_fokusVorEditor = QApplication::focusWidget();
-    m_editor = new TFormEditor(m_plattform, m_dialoge, m_lauf, m_optionen, m_editorWerte,
-                               m_trainer->Lektion, m_seiten);
+    m_editor = new TFormEditor(m_plattform, m_dialoge, *m_editorDruck, m_lauf, m_optionen,
+                               m_editorWerte, m_trainer->Lektion, m_seiten);
     connect(m_editor, &TFormEditor::verlassen, this, &TForm1::editorVerlassen);
     m_seiten->addWidget(m_editor);
     m_seiten->setCurrentWidget(m_editor);

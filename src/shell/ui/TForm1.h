@@ -15,6 +15,10 @@
 
 class IModalDialoge;
 class TFormEditor;
+class TBerichtVorschau;
+class TEditorDruck;
+class TLektionsDruck;
+class TQtFortschritt;
 class THilfeFenster;
 class TLernTrainer;
 class TProgrammablauf;
@@ -40,6 +44,9 @@ public:
     TProgrammablauf& ablauf() { return *m_ablauf; }
     TOptionenModell& optionen() { return m_optionen; }
     TLaufDaten& lauf() { return m_lauf; }
+    TLektionsDruck& druck() { return *m_druck; }
+    // The editor's print commands call these with the editor's table and directory.
+    TEditorDruck& editorDruck() { return *m_editorDruck; }
     // Where pages are shown, each over the whole client area under the toolbar and status bar.
     QStackedWidget& seitenbereich() { return *m_seiten; }
     // The editor page while the editor is open, else null.
@@ -102,6 +109,10 @@ private:
     TOptionenModell m_optionen;
     std::unique_ptr<TLernTrainer> m_trainer;
     std::unique_ptr<TProgrammablauf> m_ablauf;
+    std::unique_ptr<TBerichtVorschau> m_vorschau;
+    std::unique_ptr<TQtFortschritt> m_fortschritt;
+    std::unique_ptr<TLektionsDruck> m_druck;
+    std::unique_ptr<TEditorDruck> m_editorDruck;
     QPointer<THilfeFenster> m_hilfe;
     TEditorWerte m_editorWerte;
     TFormEditor* m_editor = nullptr;

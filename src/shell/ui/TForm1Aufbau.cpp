@@ -166,10 +166,6 @@ void TForm1::erzeugeMenues() {
     trenner(HilfePopup, "N3");
     neueAktion(HilfePopup, "Homepage1", QStringLiteral("&Homepage"),
                QStringLiteral("Zeigt die Homepage von MORVANE."));
-
-    // Commands that later work builds stay visible but disabled until then.
-    for (const char* name : {"LektionsReport", "ArbeitsblattReport"})
-        aktion(QString::fromLatin1(name))->setEnabled(false);
 }
 
 void TForm1::erzeugeStatusleiste() {

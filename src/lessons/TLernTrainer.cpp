@@ -329,7 +329,11 @@ void TLernTrainer::AuswertungClick() {
         return;
     }
     m_protokollAufPlatte = LogStrHolder;
-    m_plattform.shell.textBearbeiten(pfad);
+    // Without a program for text files nothing would appear; the log is saved all the same.
+    if (!m_plattform.shell.textBearbeiten(pfad))
+        information(QStringLiteral("Die Auswertung wurde gespeichert in:\r\n%1\r\nEs wurde kein "
+                                   "Programm gefunden, das Textdateien anzeigen kann.")
+                        .arg(pfad));
 }
 
 void TLernTrainer::Auswertungzurcksetzten1Click() {

@@ -417,6 +417,14 @@ private slots:
         const QString pfad = t->Lauf.Verzeichnisse.Daten + QStringLiteral("auswertung.txt");
         QCOMPARE(leseDatei(pfad), QByteArray(" \r\nErgebnis         : 0 Fehler\r\n"));
         QCOMPARE(p->shell.aufrufe, QStringList{QStringLiteral("text:") + pfad});
+        // No program for text files: the log is saved, and the user is told where.
+        p->shell.gelingt = false;
+        t->AuswertungClick();
+        QCOMPARE(p->meldungen.nimm().text,
+                 QStringLiteral("Die Auswertung wurde gespeichert in:\r\n%1\r\nEs wurde kein "
+                                "Programm gefunden, das Textdateien anzeigen kann.")
+                     .arg(pfad));
+        p->shell.gelingt = true;
 
         p->meldungen.antworten.enqueue(false);
         t->Auswertungzurcksetzten1Click();

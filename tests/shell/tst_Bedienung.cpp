@@ -51,6 +51,16 @@ private slots:
         p->meldungen.vergessen();
     }
 
+    void statusleisteUndIhreFelder() {
+        QVERIFY(oeffnen());
+        QCOMPARE(kind("RzStatusBar2")->geometry(), QRect(0, 571 - 31, 785, 31));
+        int links = 785 - 4 - 4 * 28;
+        for (const char* feld : {"Statusaendern", "DrehStatus", "RunterStatus", "RaufStatus"}) {
+            QCOMPARE(kind(feld)->geometry(), QRect(links, 0, 28, 31));
+            links += 28;
+        }
+    }
+
     void f2WirktEinmalJeDruck() {
         QVERIFY(oeffnen());
         laden("Haus;house\r\n");

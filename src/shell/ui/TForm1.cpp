@@ -344,7 +344,7 @@ void TForm1::resizeEvent(QResizeEvent* ereignis) {
     RzStatusBar2->setGeometry(0, height() - kStatusleiste, width(), kStatusleiste);
     int links = width() - 4 - 28 * m_statusfelder.size();
     for (QLabel* feld : m_statusfelder) {
-        feld->setGeometry(links, 3, 28, 25);
+        feld->setGeometry(links, 0, 28, kStatusleiste);
         links += 28;
     }
 }

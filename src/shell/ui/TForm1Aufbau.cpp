@@ -171,7 +171,7 @@ void TForm1::erzeugeMenues() {
 void TForm1::erzeugeStatusleiste() {
     RzStatusBar2 = new QFrame(FormPanel1);
     RzStatusBar2->setObjectName(QStringLiteral("RzStatusBar2"));
-    RzStatusBar2->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    RzStatusBar2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     RzStatusBar2->setFont(B::schrift(QStringLiteral("MS Sans Serif"), 11));
     B::faerben(RzStatusBar2, B::kNavy);
     struct Feld {

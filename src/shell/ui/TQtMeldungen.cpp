@@ -5,10 +5,29 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 
 namespace {
+
+// A text comes with its own line breaks; the box makes room for its longest line rather than
+// breaking it again and leaving a word on a line of its own.
+void zeilenLassen(QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label)
+        return;
+    const QFontMetrics masse(label->font());
+    int breitest = 0;
+    for (const QString& zeile :
+         box.text().split(QRegularExpression(QStringLiteral("\\r\\n|\\r|\\n"))))
+        breitest = qMax(breitest, masse.horizontalAdvance(zeile));
+    const QScreen* bildschirm = box.screen();
+    const int grenze = bildschirm ? bildschirm->availableGeometry().width() * 4 / 5 : 1000;
+    label->setMinimumWidth(qMin(breitest + 8, grenze));
+}
 
 bool istMuster(const QString& name) {
     return name.contains(u'*') || name.contains(u'?');
@@ -27,6 +46,7 @@ void TQtMeldungen::meldung(TMeldungsArt art, const QString& titel, const QString
     else if (art == TMeldungsArt::Schlicht)
         symbol = QMessageBox::NoIcon;
     QMessageBox box(symbol, titel, text, QMessageBox::NoButton, eltern_);
+    zeilenLassen(box);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
@@ -36,6 +56,7 @@ void TQtMeldungen::meldung(TMeldungsArt art, const QString& titel, const QString
 bool TQtMeldungen::frage(TFrageArt art, const QString& titel, const QString& text) {
     const bool jaNein = art == TFrageArt::JaNein;
     QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::NoButton, eltern_);
+    zeilenLassen(box);
     QPushButton* ja =
         box.addButton(jaNein ? QStringLiteral("Ja") : QStringLiteral("OK"), QMessageBox::YesRole);
     QPushButton* nein = box.addButton(jaNein ? QStringLiteral("Nein") : QStringLiteral("Abbrechen"),
@@ -49,6 +70,7 @@ bool TQtMeldungen::frage(TFrageArt art, const QString& titel, const QString& tex
 
 int TQtMeldungen::auswahl(const QString& titel, const QString& text, const QStringList& knoepfe) {
     QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::NoButton, eltern_);
+    zeilenLassen(box);
     QList<QPushButton*> liste;
     for (const QString& k : knoepfe)
         liste.append(box.addButton(k, QMessageBox::ActionRole));

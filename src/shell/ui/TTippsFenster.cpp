@@ -114,9 +114,20 @@ TTippsFenster::TTippsFenster(TTippsDatei& datei, IMeldungen& meldungen, const QS
         knopf(unten, "SchliessenBtn", QStringLiteral("Schließen"), QRect(356, 2, 113, 23));
     SchliessenBtn->setDefault(true);
     const int hoeheUnten = panelHoehe(40, ZeigenCheckBox);
-    unten->setGeometry(0, hoeheOben + 177, kBreite, hoeheUnten);
+    // The check box shows its whole text in the fonts at hand; where it needs more room than
+    // designed, the window grows to the right and the buttons move with its edge.
+    const int mehr =
+        qMax(0, ZeigenCheckBox->x() + ZeigenCheckBox->sizeHint().width() + 8 - SchliessenBtn->x());
+    const int breite = kBreite + mehr;
+    ZeigenCheckBox->resize(qMax(ZeigenCheckBox->width(), ZeigenCheckBox->sizeHint().width()),
+                           ZeigenCheckBox->height());
+    for (QWidget* knopf : {static_cast<QWidget*>(naechster), static_cast<QWidget*>(SchliessenBtn)})
+        knopf->move(knopf->x() + mehr, knopf->y());
+    oben->resize(breite, oben->height());
+    mitte->resize(breite, mitte->height());
+    unten->setGeometry(0, hoeheOben + 177, breite, hoeheUnten);
 
-    setFixedSize(kBreite, hoeheOben + 177 + hoeheUnten);
+    setFixedSize(breite, hoeheOben + 177 + hoeheUnten);
 
     connect(naechster, &QPushButton::clicked, this, &TTippsFenster::NaechsterTippBtnClick);
     // Only the user's clicks: setting the box from the file must not write it back.

@@ -83,8 +83,14 @@ bench)
         QT_QPA_PLATFORM=offscreen "$b"
     done
     ;;
+desktop)
+    # The scripted check in a real X server, with openbox and without a window manager.
+    pakete_installieren "${PAKETE[@]}" xvfb xauth xdotool x11-utils openbox imagemagick
+    nutzer_bauen
+    tests/desktop/pruefen.sh "$BUILD/bin"
+    ;;
 *)
-    echo "Aufruf: $0 start | test | sanitizer | bench | paket" >&2
+    echo "Aufruf: $0 start | test | sanitizer | bench | paket | desktop" >&2
     exit 2
     ;;
 esac

@@ -102,6 +102,7 @@ durchlauf() { # label, window manager or ""
     local erste="" jetzt i stabil=1
     for ((i = 1; i <= 4; i++)); do
         starten || break
+        sleep 1 # the window manager's frame, and the placement made again with it
         jetzt=$(geometrie "$HAUPT")
         [ $i -eq 2 ] && erste=$jetzt
         [ $i -gt 2 ] && [ "$jetzt" != "$erste" ] && stabil=0
@@ -113,6 +114,72 @@ durchlauf() { # label, window manager or ""
 
     starten
     import -window root "$BILDER/$art-start.png"
+    local titel
+    titel=$(xdotool getwindowname "$HAUPT")
+    [ "$titel" = "DRILLA, der Lerntrainer  V3.5b " ] && ok "($art) Titel \"$titel\"" ||
+        fehler "($art) Titel \"$titel\""
+
+    # 3. Tab reaches "Nächste Aufgabe", Space presses it: without a lesson it says so.
+    xdotool key Tab
+    sleep 0.2
+    xdotool key space
+    local box
+    if box=$(warte_fenster '^Information$' 20); then
+        ok "($art) Tab und Leertaste erreichen \"Nächste Aufgabe\""
+        xdotool key Return
+        warte_weg "$box"
+    else
+        fehler "($art) \"Nächste Aufgabe\" mit der Tastatur nicht erreicht"
+    fi
+
+    # 5. The file dialog speaks German.
+    klick "$HAUPT" 67 30
+    sleep 0.4
+    klick "$HAUPT" 90 66
+    local dialog
+    if dialog=$(warte_fenster '^Öffnen$' 30); then
+        ok "($art) Dateidialog \"$(xdotool getwindowname "$dialog")\""
+        import -window root "$BILDER/$art-dateidialog.png"
+        xdotool type --delay 20 "englisch_tiere.txt"
+        xdotool key Return
+        warte_weg "$dialog"
+        sleep 0.5
+    else
+        fehler "($art) kein deutscher Dateidialog"
+        import -window root "$BILDER/$art-dateidialog.png"
+        xdotool key Escape
+    fi
+
+    # 2. One F2, one solution window; Esc closes it, and it does not come back after the flash.
+    xdotool key F2
+    local loesung
+    if loesung=$(warte_fenster '^Lösung$' 30); then
+        sleep 0.3
+        import -window root "$BILDER/$art-loesung.png"
+        xdotool key Escape
+        warte_weg "$loesung"
+        sleep 1.6
+        import -window root "$BILDER/$art-nach-loesung.png"
+        [ -z "$(fenster_von '^Lösung$')" ] && ok "($art) F2 zeigt die Lösung genau einmal, Esc schließt sie" ||
+            fehler "($art) die Lösung erscheint ein zweites Mal"
+        [ -n "$(fenster_von '^Lösung$')" ] && xdotool key Escape
+    else
+        fehler "($art) F2 zeigt keine Lösung"
+    fi
+
+    # 4. The help closes with Esc.
+    klick "$HAUPT" 566 30
+    sleep 0.4
+    klick "$HAUPT" 590 66
+    local hilfe
+    if hilfe=$(warte_fenster 'Hilfe$' 30); then
+        sleep 0.3
+        xdotool key Escape
+        warte_weg "$hilfe" && ok "($art) Hilfe schließt mit Esc" || fehler "($art) Hilfe bleibt nach Esc offen"
+    else
+        fehler "($art) Hilfe erscheint nicht"
+    fi
+    beenden
     kill "$PID" 2>/dev/null
     kill "$wmpid" "$xvfb" 2>/dev/null
     rm -rf "$ARBEIT"

@@ -303,9 +303,11 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
         // focused control up through its parents; a key sent straight to a control (as tests
         // do) starts there. The focus may change while the key is handled (the solution window),
         // so the same press must not be taken again on its way up.
+        // The press is noted once its handling has returned: while a window it opened was up,
+        // its release may have come and gone already.
         if (windowHandle() && objekt == static_cast<QObject*>(windowHandle())) {
-            m_vorschauTaste = ereignis;
             FormKeyDown(static_cast<QKeyEvent*>(ereignis)->key());
+            m_vorschauTaste = ereignis;
             break;
         }
         if (ereignis == m_vorschauTaste)
@@ -314,8 +316,8 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* ereignis) {
         const bool erstesZiel = ziel && (ziel == QApplication::focusWidget() ||
                                          (!QApplication::focusWidget() && ziel == this));
         if (erstesZiel && ziel->window() == this) {
-            m_vorschauTaste = ereignis;
             FormKeyDown(static_cast<QKeyEvent*>(ereignis)->key());
+            m_vorschauTaste = ereignis;
         }
         break;
     }

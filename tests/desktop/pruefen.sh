@@ -69,6 +69,10 @@ starten() {
     xdotool key Return
     warte_weg "$name"
     sleep 0.3
+    # The tips window bears the same title; the main window is the widest of them.
+    HAUPT=$(for w in $(xdotool search --onlyvisible --name '^DRILLA, der Lerntrainer' 2>/dev/null); do
+        echo "$(xwininfo -id "$w" 2>/dev/null | awk '/Width:/{print $2}') $w"
+    done | sort -rn | head -1 | cut -d' ' -f2)
 }
 # "&Ende" and OK in the confirmation.
 beenden() {
@@ -100,7 +104,7 @@ durchlauf() { # label, window manager or ""
 
     # 1. The window stays where it was left, restart after restart.
     local erste="" jetzt i stabil=1
-    for ((i = 1; i <= 4; i++)); do
+    for ((i = 1; i <= ${DRILLA_NEUSTARTS:-4}; i++)); do
         starten || break
         sleep 1 # the window manager's frame, and the placement made again with it
         jetzt=$(geometrie "$HAUPT")

@@ -28,8 +28,8 @@ public:
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override {
         switch (ereignis->type()) {
-        // The frame shows up without an event of its own: these come soon after, and rarely
-        // enough that looking each time costs nothing when no frame ever comes.
+        // The frame shows up without an event of its own, and on a busy machine late: one of
+        // these follows it. Looking costs a subtraction, also when no frame ever comes.
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::Show:
@@ -38,6 +38,8 @@ protected:
         case QEvent::ActivationChange:
         case QEvent::WindowUnblocked:
         case QEvent::Enter:
+        case QEvent::UpdateRequest:
+        case QEvent::Paint:
             break;
         default:
             return false;

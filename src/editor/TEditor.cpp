@@ -250,6 +250,11 @@ void TEditor::LektionLadenClick() {
     const QString pfad = m_plattform.meldungen.dateiOeffnen(lektionsDialog());
     if (pfad.isEmpty() || !tabelleLaden(pfad))
         return;
+    dateiUebernommen(pfad);
+    m_ansicht.setzeInfoText(kBearbeitenGeladen.text(m_optionen.AnredeIndex()));
+}
+
+void TEditor::dateiUebernommen(const QString& pfad) {
     m_werte.EditorDatei = pfad;
     m_ansicht.tabelleFokussieren();
     LMDListBox1.setzeAuswahl(0);
@@ -257,7 +262,6 @@ void TEditor::LektionLadenClick() {
     StrHolderUndo = LMDListBox1.zeilen();
     GeladeneLektion = QFileInfo(pfad).fileName();
     m_ansicht.setzeGeladeneLektion(GeladeneLektion);
-    m_ansicht.setzeInfoText(kBearbeitenGeladen.text(m_optionen.AnredeIndex()));
 }
 
 QString TEditor::neueLektionsDatei() const {
@@ -284,15 +288,8 @@ void TEditor::NeueLektionClick() {
     if (!schreiben(pfad.isEmpty() ? m_lauf.Verzeichnisse.Lektion + kNeueLektion : pfad, DummyMemo,
                    !pfad.isEmpty()))
         return;
-    if (!tabelleLaden(pfad))
-        return;
-    m_werte.EditorDatei = pfad;
-    m_ansicht.tabelleFokussieren();
-    LMDListBox1.setzeAuswahl(0);
-    ZeileInFelder();
-    StrHolderUndo = LMDListBox1.zeilen();
-    GeladeneLektion = QFileInfo(pfad).fileName();
-    m_ansicht.setzeGeladeneLektion(GeladeneLektion);
+    if (tabelleLaden(pfad))
+        dateiUebernommen(pfad);
 }
 
 void TEditor::LektionuebernehmenClick() {

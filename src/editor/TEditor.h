@@ -70,6 +70,8 @@ private:
     // `moeglich` false: the file cannot be made at all; the usual error box follows.
     bool schreiben(const QString& pfad, const QStringList& zeilen, bool moeglich = true);
     void tabelleZeigen(const QStringList& zeilen, const QString& pfad);
+    // After a load or a new lesson: the file becomes the editor's, row 0 is shown.
+    void dateiUebernommen(const QString& pfad);
     bool aenderungenSichern();
     QString feldZeile() const;
     QString neueLektionsDatei() const;

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "printing/IDatensatzQuelle.h"
+#include "printing/TListenQuelle.h"
 
 #include <QString>
 #include <QStringList>
 
 // The editor's lesson report: the table's rows in their order, numbered from 1.
-class TEditorLektionsQuelle : public IDatensatzQuelle {
+class TEditorLektionsQuelle : public TListenQuelle {
 public:
     explicit TEditorLektionsQuelle(const QString& versionsZusatz);
 
@@ -16,12 +16,7 @@ public:
 
     void fuellen(const QStringList& zeilen, const QString& pfad);
 
-    int anzahl() const override { return m_anzahl; }
-    void erster(TBerichtLayout& layout) override;
-    void naechster(TBerichtLayout& layout) override { datensatz(layout); }
-
-private:
-    void datensatz(TBerichtLayout& layout);
-
-    int m_anzahl = 0;
+protected:
+    QStringList& liste() override { return StrHolderReport2; }
+    void setzen(TBerichtLayout& layout, const QString& zeile, int nummer) override;
 };

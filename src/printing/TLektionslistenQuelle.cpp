@@ -23,26 +23,16 @@ void TLektionslistenQuelle::fuellen(const QStringList& namen, const QString& ver
     StrHolderLektionen = namen;
     Verzeichnis = verzeichnis;
     Pfad = pfad;
-    m_anzahl = static_cast<int>(namen.size());
+    beginnen();
 }
 
-void TLektionslistenQuelle::erster(TBerichtLayout& layout) {
-    if (StrHolderLektionen.size() < m_anzahl)
-        return; // the first record has been taken already
-    datensatz(layout);
-}
-
-void TLektionslistenQuelle::datensatz(TBerichtLayout& layout) {
-    if (StrHolderLektionen.isEmpty())
-        return;
-    const QString name = StrHolderLektionen.takeFirst();
+void TLektionslistenQuelle::setzen(TBerichtLayout& layout, const QString& name, int nummer) {
     const QFileInfo datei(QDir(Verzeichnis).filePath(name));
     const bool da = datei.isFile();
     layout.setzeText(QStringLiteral("Memo1"), TTexte::produktName() + VersionsZusatz);
     layout.setzeText(QStringLiteral("Memo8"), QStringLiteral("Liste aller Lektionen drucken..."));
     layout.setzeText(QStringLiteral("LektionsMemo"), Pfad);
-    layout.setzeText(QStringLiteral("MemoNr"),
-                     QString::number(m_anzahl - StrHolderLektionen.size()));
+    layout.setzeText(QStringLiteral("MemoNr"), QString::number(nummer));
     layout.setzeText(QStringLiteral("MemoDateiname"), name);
     layout.setzeText(QStringLiteral("MemoGroesse"),
                      QString::number(da ? datei.size() : -1) + QStringLiteral(" Byte"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printing/IDatensatzQuelle.h"
+#include "printing/TListenQuelle.h"
 
 #include <QLocale>
 #include <QString>
@@ -8,7 +8,7 @@
 
 // The editor's list of lesson files: number, name, size and date of each, read when its
 // record is printed.
-class TLektionslistenQuelle : public IDatensatzQuelle {
+class TLektionslistenQuelle : public TListenQuelle {
 public:
     TLektionslistenQuelle(const QString& versionsZusatz, const QLocale& gebietsschema);
 
@@ -22,12 +22,7 @@ public:
     // The names of the ordinary files matching "*.txt", without directory, by name.
     static QStringList lektionenSuchen(const QString& verzeichnis);
 
-    int anzahl() const override { return m_anzahl; }
-    void erster(TBerichtLayout& layout) override;
-    void naechster(TBerichtLayout& layout) override { datensatz(layout); }
-
-private:
-    void datensatz(TBerichtLayout& layout);
-
-    int m_anzahl = 0;
+protected:
+    QStringList& liste() override { return StrHolderLektionen; }
+    void setzen(TBerichtLayout& layout, const QString& name, int nummer) override;
 };

@@ -126,8 +126,8 @@ private slots:
         QVERIFY(frage->hasFocus());
         // Characters the lesson file cannot hold never reach the field.
         QTest::keyClick(frage, Qt::Key_End);
-        QApplication::sendEvent(
-            frage, new QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("\u0101")));
+        QKeyEvent fremd(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("\u0101"));
+        QApplication::sendEvent(frage, &fremd);
         QCOMPARE(frage->text(), QStringLiteral("tree"));
         // Delete sets the second heading.
         p->meldungen.antworten.enqueue(true);

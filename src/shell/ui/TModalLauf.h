@@ -13,8 +13,8 @@ class TModalLauf : public QObject {
 public:
     static int ausfuehren(QDialog& dialog) {
         const QPointer<QWidget> vorher = QApplication::focusWidget();
-        const QPointer<QWidget> darunter = dialog.parentWidget() ? dialog.parentWidget()->window()
-                                                                 : QApplication::activeWindow();
+        const QPointer<QWidget> darunter =
+            dialog.parentWidget() ? dialog.parentWidget()->window() : QApplication::activeWindow();
         // The keyboard can only go to a window that is on the screen, so it is taken when the
         // dialog first shows.
         dialog.winId();

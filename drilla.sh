@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PAKETE=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-translations-l10n fonts-liberation2 fonts-comic-neue)
+# qt6-charts-dev does not pull in the OpenGL development files its CMake package needs.
+PAKETE=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n fonts-liberation2 fonts-comic-neue)
 # The tests read the printed PDFs back with pdftotext.
 TEST_PAKETE=(poppler-utils)
 # Making the Debian package: dpkg-shlibdeps computes its dependencies.

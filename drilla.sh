@@ -66,6 +66,13 @@ sanitizer)
     LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir "$BUILD-asan" --output-on-failure -j "$JOBS"
+    # The file readers' fuzz targets, a few seconds each, under the same sanitizers.
+    for ziel in "$BUILD-asan"/fuzz/fuzz_*; do
+        ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \
+        LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+            "$ziel" 5 tests/data data
+    done
     ;;
 paket)
     pakete_installieren "${PAKETE[@]}" "${PAKET_PAKETE[@]}"

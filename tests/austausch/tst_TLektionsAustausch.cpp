@@ -10,15 +10,25 @@ namespace {
 // Lines that probe every way a lesson line can be built, and all 255 characters of the code
 // page (NUL ends a file's text and never stands in a line).
 QStringList probeZeilen() {
-    QStringList z = {"Haus;house", "  Haus  ;  house  ", "a;b;c", "Haus", "", ";", ";Haus",
-                     "Haus;", "\tTab;x", "\"zitiert\";\"\"", "Komma, hier;x,y", "<tag>&amp;;]]>",
+    QStringList z = {"Haus;house",
+                     "  Haus  ;  house  ",
+                     "a;b;c",
+                     "Haus",
+                     "",
+                     ";",
+                     ";Haus",
+                     "Haus;",
+                     "\tTab;x",
+                     "\"zitiert\";\"\"",
+                     "Komma, hier;x,y",
+                     "<tag>&amp;;]]>",
                      "Ümläut ß €;Œ ž"};
     QByteArray alle;
     for (int b = 1; b < 256; ++b)
         if (b != '\r' && b != '\n')
             alle.append(char(b));
-    z << TAnsiCodec::dekodieren(alle) << TAnsiCodec::dekodieren(alle.mid(100)) + ";" +
-                                             TAnsiCodec::dekodieren(alle.left(100));
+    z << TAnsiCodec::dekodieren(alle)
+      << TAnsiCodec::dekodieren(alle.mid(100)) + ";" + TAnsiCodec::dekodieren(alle.left(100));
     return z;
 }
 
@@ -39,8 +49,7 @@ private slots:
     void rundreisen() {
         const QStringList z = probeZeilen();
         QCOMPARE(csvZurueck(TLektionsAustausch::nachCsv(z)), z);
-        const TKvtmlDokument d =
-            TKvtmlDokument::lesen(TLektionsAustausch::nachKvtml(z, "Titel €"));
+        const TKvtmlDokument d = TKvtmlDokument::lesen(TLektionsAustausch::nachKvtml(z, "Titel €"));
         QVERIFY2(d.fehler.isEmpty(), qPrintable(d.fehler));
         QCOMPARE(d.titel, QStringLiteral("Titel €"));
         QCOMPARE(TLektionsAustausch::zeilen(TLektionsAustausch::ausKvtml(d, 0, 1), false), z);
@@ -64,10 +73,10 @@ private slots:
     }
 
     void kaputtesKvtml() {
-        for (const QByteArray& x : {QByteArray("<kvtml><entries><entry><translation id=\"0\">"),
-                                    QByteArray("<html><body/></html>"), QByteArray(""),
-                                    QByteArray("\xff\xfe<\0k\0", 6),
-                                    QByteArray("<kvtml><entries></entry></kvtml>")}) {
+        for (const QByteArray& x :
+             {QByteArray("<kvtml><entries><entry><translation id=\"0\">"),
+              QByteArray("<html><body/></html>"), QByteArray(""), QByteArray("\xff\xfe<\0k\0", 6),
+              QByteArray("<kvtml><entries></entry></kvtml>")}) {
             const TKvtmlDokument d = TKvtmlDokument::lesen(x);
             QVERIFY(!d.fehler.isEmpty());
             QVERIFY(d.eintraege.isEmpty());
@@ -75,10 +84,10 @@ private slots:
         // Entity bombs stop at the reader's limit instead of filling the memory.
         QByteArray bombe = "<?xml version=\"1.0\"?><!DOCTYPE k [<!ENTITY a \"aaaaaaaaaa\">";
         for (int i = 1; i < 10; ++i)
-            bombe += QByteArray("<!ENTITY a") + QByteArray::number(i) + " \"" +
-                     QByteArray("&a") + (i > 1 ? QByteArray::number(i - 1) : "") + ";" +
-                     QByteArray("&a") + (i > 1 ? QByteArray::number(i - 1) : "") + ";" +
-                     QByteArray("&a") + (i > 1 ? QByteArray::number(i - 1) : "") + ";\">";
+            bombe += QByteArray("<!ENTITY a") + QByteArray::number(i) + " \"" + QByteArray("&a") +
+                     (i > 1 ? QByteArray::number(i - 1) : "") + ";" + QByteArray("&a") +
+                     (i > 1 ? QByteArray::number(i - 1) : "") + ";" + QByteArray("&a") +
+                     (i > 1 ? QByteArray::number(i - 1) : "") + ";\">";
         bombe += "]><kvtml><entries><entry><translation id=\"0\"><text>&a9;</text>"
                  "</translation></entry></entries></kvtml>";
         const TKvtmlDokument b = TKvtmlDokument::lesen(bombe);

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <algorithm>
 
 namespace {
 constexpr char16_t kMaske = 0xE000;
@@ -97,16 +98,20 @@ TKvtmlDokument TKvtmlDokument::lesen(const QByteArray& bytes) {
         d.fehlerZeile = xml.lineNumber();
         d.eintraege.clear();
     }
-    // Languages named only by the entries' translations.
+    // Languages named only by the entries' translations, in the order of their ids (the hash
+    // has none of its own).
     QList<int> bekannt;
     for (const TSprache& s : std::as_const(d.sprachen))
         bekannt.append(s.id);
+    const qsizetype benannt = d.sprachen.size();
     for (const auto& e : std::as_const(d.eintraege))
         for (auto it = e.cbegin(); it != e.cend(); ++it)
             if (!bekannt.contains(it.key())) {
                 bekannt.append(it.key());
                 d.sprachen.append({it.key(), QStringLiteral("Sprache %1").arg(it.key())});
             }
+    std::sort(d.sprachen.begin() + benannt, d.sprachen.end(),
+              [](const TSprache& a, const TSprache& b) { return a.id < b.id; });
     return d;
 }
 

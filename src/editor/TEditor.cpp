@@ -1,5 +1,6 @@
 #include "editor/TEditor.h"
 
+#include "austausch/TTextDekodierung.h"
 #include "lessons/TAnredeText.h"
 #include "lessons/TStrHolder.h"
 #include "shell/TEinstellungen.h"
@@ -7,6 +8,7 @@
 #include "shell/TSchriftText.h"
 #include "shell/TTexte.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -368,4 +370,178 @@ bool TEditor::EditorBtn3Click() {
 
 bool TEditor::beendenErlaubt() {
     return !geaendert() || aenderungenSichern();
+}
+
+namespace {
+constexpr qint64 kGroessteImportDatei = 256LL * 1024 * 1024;
+constexpr qsizetype kGezeigteEintraege = 10;
+
+constexpr TAnredeText kImportPruefen = {
+    "Bitte prüfen Sie die importierte Lektion und speichern Sie sie.",
+    "Bitte prüfe die importierte Lektion und speichere sie."};
+constexpr TAnredeText kNichtDarstellbar = {
+    "Diese Einträge enthalten Zeichen, die in einer Lektion nicht gespeichert werden können:",
+    "Diese Einträge enthalten Zeichen, die in einer Lektion nicht gespeichert werden können:"};
+constexpr TAnredeText kErsetzenFrage = {
+    "Sollen diese Zeichen durch \"?\" ersetzt oder die Einträge ausgelassen werden?",
+    "Sollen diese Zeichen durch \"?\" ersetzt oder die Einträge ausgelassen werden?"};
+
+QString eintragsListe(const QList<TImportEintrag>& e, const QList<qsizetype>& welche) {
+    QStringList z;
+    for (qsizetype i = 0; i < welche.size() && i < kGezeigteEintraege; ++i)
+        z << QStringLiteral("%1. %2")
+                 .arg(welche.at(i) + 1)
+                 .arg(TLektionsAustausch::zeile(e.at(welche.at(i))));
+    if (welche.size() > kGezeigteEintraege)
+        z << QStringLiteral("... und %1 weitere").arg(welche.size() - kGezeigteEintraege);
+    return z.join(QStringLiteral("\r\n"));
+}
+} // namespace
+
+bool TEditor::eintraegeLesen(const QString& pfad, IImportWahl& wahl,
+                             QList<TImportEintrag>& eintraege, QStringList& hinweise) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        dateiFehler("Datei %1 kann nicht geöffnet werden", pfad);
+        return false;
+    }
+    if (datei.size() > kGroessteImportDatei) {
+        m_plattform.meldungen.meldung(
+            TMeldungsArt::Fehler, TTexte::kurzTitel(),
+            QStringLiteral("Die Datei %1 ist zu groß für eine Lektion.").arg(pfad));
+        return false;
+    }
+    const QByteArray bytes = datei.readAll();
+    if (datei.error() != QFileDevice::NoError) {
+        dateiFehler("Datei %1 kann nicht geöffnet werden", pfad);
+        return false;
+    }
+    const QString anfang = TTextDekodierung::dekodieren(bytes.left(4096)).trimmed();
+    if (pfad.endsWith(QLatin1String(".kvtml"), Qt::CaseInsensitive) ||
+        (anfang.startsWith(QLatin1String("<?xml")) && anfang.contains(QLatin1String("<kvtml")))) {
+        const TKvtmlDokument d = TKvtmlDokument::lesen(bytes);
+        if (!d.fehler.isEmpty()) {
+            m_plattform.meldungen.meldung(
+                TMeldungsArt::Fehler, TTexte::kurzTitel(),
+                QStringLiteral("Die Datei %1 ist keine gültige KVTML-Datei:\r\n%2 (Zeile %3)")
+                    .arg(pfad, d.fehler)
+                    .arg(d.fehlerZeile));
+            return false;
+        }
+        int aufgabe = d.sprachen.value(0).id, antwort = d.sprachen.value(1).id;
+        if (d.sprachen.size() < 2)
+            antwort = aufgabe + 1;
+        if (!wahl.kvtmlWaehlen(d, aufgabe, antwort))
+            return false;
+        eintraege = TLektionsAustausch::ausKvtml(d, aufgabe, antwort);
+        return true;
+    }
+    const QString text = TTextDekodierung::dekodieren(bytes);
+    IImportWahl::TCsvWahl w;
+    w.trenner = TCsvTabelle::trennerErkennen(text);
+    const TCsvTabelle probe = TCsvTabelle::lesen(text.left(65536), w.trenner);
+    const QStringList kopf = probe.zeilen.value(0);
+    w.kopfzeile = TCsvTabelle::kopfzeileErkannt(kopf);
+    if (w.kopfzeile && TCsvTabelle::aufgabenSpalte(kopf) >= 0 &&
+        TCsvTabelle::antwortSpalte(kopf) >= 0) {
+        w.aufgabe = TCsvTabelle::aufgabenSpalte(kopf);
+        w.antwort = TCsvTabelle::antwortSpalte(kopf);
+    }
+    if (!wahl.csvWaehlen(text, w))
+        return false;
+    const TCsvTabelle t = TCsvTabelle::lesen(text, w.trenner);
+    if (t.offeneAnfuehrung >= 0)
+        hinweise << QStringLiteral("Ein Anführungszeichen in Zeile %1 wird nicht geschlossen; "
+                                   "der Rest der Datei gehört zu diesem Feld.")
+                        .arg(t.offeneAnfuehrung + 1);
+    if (t.ungleicheZeilen > 0)
+        hinweise << QStringLiteral("%1 Zeilen haben eine andere Zahl von Spalten.")
+                        .arg(t.ungleicheZeilen);
+    eintraege = TLektionsAustausch::ausCsv(t, w.aufgabe, w.antwort, w.kopfzeile);
+    return true;
+}
+
+void TEditor::LektionImportierenClick(IImportWahl& wahl) {
+    if (!ersetzenErlaubt())
+        return;
+    TDateiDialog dialog;
+    dialog.verzeichnis = m_lauf.Verzeichnisse.Lektion;
+    dialog.filter = QStringLiteral("Wortlisten  (*.csv;*.tsv;*.txt;*.kvtml)|*.csv;*.tsv;*.txt;"
+                                   "*.kvtml|Alle Dateien  (*.*)|*.*");
+    const QString pfad = m_plattform.meldungen.dateiOeffnen(dialog);
+    if (pfad.isEmpty())
+        return;
+    QList<TImportEintrag> eintraege;
+    QStringList hinweise;
+    if (!eintraegeLesen(pfad, wahl, eintraege, hinweise))
+        return;
+    const int anrede = m_optionen.AnredeIndex();
+    const TImportBefund befund = TLektionsAustausch::pruefen(eintraege);
+    bool auslassen = false;
+    if (!befund.nichtDarstellbar.isEmpty()) {
+        const int antwort = m_plattform.meldungen.auswahl(
+            kBestaetigung,
+            kNichtDarstellbar.text(anrede) + QStringLiteral("\r\n") +
+                eintragsListe(eintraege, befund.nichtDarstellbar) + QStringLiteral("\r\n") +
+                kErsetzenFrage.text(anrede),
+            {QStringLiteral("Ersetzen"), QStringLiteral("Auslassen"), QStringLiteral("Abbrechen")});
+        if (antwort == 2)
+            return;
+        auslassen = antwort == 1;
+    }
+    if (!befund.semikolon.isEmpty())
+        hinweise << QStringLiteral("In diesen Einträgen enthält die Antwort ein \";\"; alles "
+                                   "dahinter wird zur Aufgabe:\r\n") +
+                        eintragsListe(eintraege, befund.semikolon);
+    if (!befund.umbrueche.isEmpty())
+        hinweise << QStringLiteral("%1 Einträge enthalten Zeilenumbrüche; sie wurden durch "
+                                   "Leerzeichen ersetzt.")
+                        .arg(befund.umbrueche.size());
+    const QStringList zeilen = TLektionsAustausch::zeilen(eintraege, auslassen);
+    if (zeilen.isEmpty()) {
+        m_plattform.meldungen.meldung(TMeldungsArt::Information, QStringLiteral("Information"),
+                                      QStringLiteral("Die Datei enthält keine Einträge."));
+        return;
+    }
+    if (!hinweise.isEmpty())
+        m_plattform.meldungen.meldung(TMeldungsArt::Warnung, QStringLiteral("Warnung"),
+                                      hinweise.join(QStringLiteral("\r\n\r\n")));
+    // Nothing is written: the lesson has no file until it is saved under a name.
+    LMDListBox1.setzeZeilen(zeilen);
+    m_lektionsPfad.clear();
+    m_stand.clear();
+    m_ansicht.tabelleFokussieren();
+    LMDListBox1.setzeAuswahl(0);
+    ZeileInFelder();
+    StrHolderUndo = LMDListBox1.zeilen();
+    GeladeneLektion = QFileInfo(pfad).completeBaseName() + QStringLiteral(".txt");
+    m_ansicht.setzeGeladeneLektion(GeladeneLektion);
+    m_ansicht.setzeInfoText(kImportPruefen.text(anrede));
+}
+
+void TEditor::LektionExportierenClick() {
+    if (geschuetzt())
+        return;
+    TDateiDialog dialog;
+    dialog.verzeichnis = m_lauf.Verzeichnisse.Lektion;
+    dialog.filter =
+        QStringLiteral("CSV-Dateien (UTF-8)  (*.csv)|*.csv|KVTML-Dateien  (*.kvtml)|*.kvtml");
+    const QString name = GeladeneLektion == kKeineLektion
+                             ? QStringLiteral("Lektion")
+                             : QFileInfo(GeladeneLektion).completeBaseName();
+    dialog.vorgabeName = name + QStringLiteral(".csv");
+    dialog.standardEndung = QStringLiteral("*.csv");
+    QString pfad = m_plattform.meldungen.dateiSpeichern(dialog);
+    if (pfad.isEmpty())
+        return;
+    const bool kvtml = pfad.endsWith(QLatin1String(".kvtml"), Qt::CaseInsensitive);
+    if (!kvtml && !pfad.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        pfad += QStringLiteral(".csv");
+    const QStringList zeilen = LMDListBox1.zeilen();
+    const QByteArray bytes =
+        kvtml ? TLektionsAustausch::nachKvtml(zeilen, name) : TLektionsAustausch::nachCsv(zeilen);
+    const bool gespeichert = TStrHolder::bytesSpeichern(pfad, bytes);
+    TStrHolder::sicherungenMelden(m_plattform.meldungen);
+    if (!gespeichert)
+        dateiFehler("Datei %1 kann nicht erstellt werden", pfad);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "austausch/IImportWahl.h"
+#include "austausch/TLektionsAustausch.h"
 #include "editor/IEditorAnsicht.h"
 #include "editor/TEditorModell.h"
 #include "editor/TEditorWerte.h"
@@ -53,6 +55,10 @@ public:
     bool speichernClick();
     bool SpeichernUnterClick();
     void AlleLektionenzeigenClick();
+    // A word list of another trainer becomes the editor's lesson, unsaved, to review and save.
+    void LektionImportierenClick(IImportWahl& wahl);
+    // The editor's lesson as UTF-8 CSV or KVTML, by the chosen file's extension.
+    void LektionExportierenClick();
 
     // "&Editor verlassen": true when the editor may go. Unsaved changes are offered for saving
     // first; otherwise the usual question when the editor's file exists.
@@ -73,6 +79,8 @@ private:
     // After a load or a new lesson: the file becomes the editor's, row 0 is shown.
     void dateiUebernommen(const QString& pfad);
     bool aenderungenSichern();
+    bool eintraegeLesen(const QString& pfad, IImportWahl& wahl, QList<TImportEintrag>& eintraege,
+                        QStringList& hinweise);
     QString feldZeile() const;
     QString neueLektionsDatei() const;
     TDateiDialog lektionsDialog() const;

@@ -1,5 +1,6 @@
 #include "editor/ui/TFormEditor.h"
 
+#include "austausch/ui/TImportWahlDialog.h"
 #include "editor/ui/TEditorHilfe.h"
 #include "printing/TEditorDruck.h"
 #include "shell/ui/IModalDialoge.h"
@@ -51,6 +52,11 @@ void TFormEditor::verbinden() {
     bei("speichern", [e] { e->speichernClick(); });
     bei("SpeichernUnter", [e] { e->SpeichernUnterClick(); });
     bei("AlleLektionenzeigen", [e] { e->AlleLektionenzeigenClick(); });
+    bei("LektionImportieren", [this] {
+        TImportWahlDialog wahl(m_dialoge, this);
+        m_editor.LektionImportierenClick(wahl);
+    });
+    bei("LektionExportieren", [e] { e->LektionExportierenClick(); });
     // The prints show the trainer's lesson path in their header, as the trainer's own do.
     bei("Lektiondrucken1", [this] {
         m_druck.Lektiondrucken1Click(m_editor.LMDListBox1.zeilen(), m_trainerLektion.Pfad);

@@ -107,6 +107,8 @@ void TFormEditor::erzeugeWerkzeugleiste() {
     eintrag("Lektionuebernehmen", "Lektion &von DRILLA übernehmen");
     eintrag("speichern", "&Speichern");
     eintrag("SpeichernUnter", "Speichern &unter ...");
+    eintrag("LektionImportieren", "Lektion &importieren ...");
+    eintrag("LektionExportieren", "Lektion &exportieren ...");
     EditorLektionPopup->addSeparator()->setObjectName(QStringLiteral("N3"));
     eintrag("Lektiondrucken1", "Lektion &drucken");
     eintrag("LektionenDrucken", "Liste aller Le&ktionen drucken");

@@ -9,8 +9,11 @@
 #include "shell/ui/IModalDialoge.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -28,18 +31,25 @@ void TBerichtVorschau::zeigen(const TFertigerBericht& bericht) {
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     drucker.setDocName(bericht.titel().trimmed());
 
+    vorschauZeigen(
+        drucker, bericht.titel(),
+        [&bericht](QPrinter* p) { TBerichtMaler::allesMalen(*p, bericht); },
+        [this, &bericht] { pdfSpeichern(bericht); });
+}
+
+void TBerichtVorschau::vorschauZeigen(QPrinter& drucker, const QString& titel,
+                                      const std::function<void(QPrinter*)>& malen,
+                                      const std::function<void()>& pdfAusgabe) {
     QPrintPreviewDialog dialog(&drucker, m_eltern);
     dialog.setObjectName(QStringLiteral("Druckvorschau"));
-    dialog.setWindowTitle(bericht.titel());
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&bericht](QPrinter* p) { TBerichtMaler::allesMalen(*p, bericht); });
+    dialog.setWindowTitle(titel);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, malen);
     if (QToolBar* leiste = dialog.findChild<QToolBar*>()) {
         leiste->addSeparator();
         QAction* pdf = leiste->addAction(QStringLiteral("Als PDF speichern..."));
         pdf->setObjectName(QStringLiteral("PdfSpeichern"));
         pdf->setToolTip(QStringLiteral("Speichert den Ausdruck als PDF-Datei."));
-        QObject::connect(pdf, &QAction::triggered, &dialog,
-                         [this, &bericht] { pdfSpeichern(bericht); });
+        QObject::connect(pdf, &QAction::triggered, &dialog, pdfAusgabe);
         QAction* schliessen = leiste->addAction(QStringLiteral("Schließen"));
         schliessen->setObjectName(QStringLiteral("VorschauSchliessen"));
         QObject::connect(schliessen, &QAction::triggered, &dialog, &QDialog::accept);
@@ -66,6 +76,49 @@ void TBerichtVorschau::pdfSpeichern(const TFertigerBericht& bericht) {
     for (const QString& kopie : TStrHolder::neueSicherungen())
         m_meldungen.meldung(TMeldungsArt::Information, QStringLiteral("Information"),
                             TStrHolder::sicherungsMeldung(kopie));
+    if (!gespeichert)
+        m_meldungen.meldung(TMeldungsArt::Fehler, TTexte::kurzTitel(),
+                            QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad));
+}
+
+void TBerichtVorschau::grafikZeigen(const QString& titel, const TGrafikMaler& malen) {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setFullPage(false);
+    drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    drucker.setDocName(titel);
+    vorschauZeigen(
+        drucker, titel,
+        [&malen](QPrinter* p) {
+            QPainter maler(p);
+            malen(maler, QRectF(0, 0, p->width(), p->height()));
+        },
+        [this, &titel, &malen] { grafikPdfSpeichern(titel, malen); });
+}
+
+void TBerichtVorschau::grafikPdfSpeichern(const QString& titel, const TGrafikMaler& malen) {
+    TDateiDialog wahl;
+    wahl.filter = QStringLiteral("PDF-Dateien  (*.pdf)|*.pdf");
+    wahl.vorgabeName = titel + QStringLiteral(".pdf");
+    wahl.standardEndung = QStringLiteral("*.pdf");
+    const QString pfad = m_meldungen.dateiSpeichern(wahl);
+    if (pfad.isEmpty())
+        return;
+    QByteArray bytes;
+    {
+        QBuffer puffer(&bytes);
+        puffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&puffer);
+        pdf.setResolution(96);
+        pdf.setTitle(titel);
+        pdf.setCreator(TTexte::kurzTitel().trimmed());
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        QPainter maler(&pdf);
+        malen(maler, QRectF(0, 0, pdf.width(), pdf.height()));
+    }
+    const bool gespeichert = !bytes.isEmpty() && TStrHolder::bytesSpeichern(pfad, bytes);
+    TStrHolder::sicherungenMelden(m_meldungen);
     if (!gespeichert)
         m_meldungen.meldung(TMeldungsArt::Fehler, TTexte::kurzTitel(),
                             QStringLiteral("Datei %1 kann nicht erstellt werden").arg(pfad));

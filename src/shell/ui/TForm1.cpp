@@ -1,10 +1,12 @@
 #include "shell/ui/TForm1.h"
 
+#include "austausch/ui/TFormLernfortschritt.h"
 #include "backup/TWechselmedien.h"
 #include "backup/ui/TFormBackup.h"
 #include "backup/ui/TFormSoftInfo.h"
 #include "editor/ui/TFormEditor.h"
 #include "lessons/TLernTrainer.h"
+#include "lessons/TStrHolder.h"
 #include "lessons/ui/TTrainerSeite.h"
 #include "printing/TEditorDruck.h"
 #include "printing/TLektionsDruck.h"
@@ -28,6 +30,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -156,6 +159,7 @@ void TForm1::verbinden() {
     bei("Lektionladen", [this] { m_trainer->LektionladenClick(); });
     bei("Auswertung", [this] { m_trainer->AuswertungClick(); });
     bei("Auswertungzurcksetzten1", [this] { m_trainer->Auswertungzurcksetzten1Click(); });
+    bei("Lernfortschritt", [this] { LernfortschrittClick(); });
     bei("Info1", [this] { Info1Click(); });
     bei("Datensicherung1", [this] { Datensicherung1Click(); });
     bei("MenuItem7", [this] { m_trainer->FehlerUebenClick(); });
@@ -183,6 +187,27 @@ void TForm1::verbinden() {
     bei("TippsTricks1", [this] { tippsZeigen(m_ablauf->tipps()); });
     bei("Homepage1", [this] { m_plattform.shell.adresseOeffnen(QString::fromLatin1(kHomepage)); });
     connect(m_knoepfe.at(5), &QToolButton::clicked, this, [this] { close(); });
+}
+
+void TForm1::LernfortschrittClick() {
+    // The log as it stands in memory, with this run's records; the file is not touched. The
+    // rates are reckoned on the lessons' files, each read once.
+    QHash<QString, qsizetype> zahlen;
+    auto aufgabenZahl = [&zahlen](const QString& lektion) -> qsizetype {
+        auto it = zahlen.constFind(lektion);
+        if (it != zahlen.constEnd())
+            return *it;
+        QStringList zeilen;
+        const qsizetype n =
+            !lektion.isEmpty() && TStrHolder::laden(lektion, zeilen) ? zeilen.size() : -1;
+        zahlen.insert(lektion, n);
+        return n;
+    };
+    // Printing follows the lock of the administrator mode; reading the log is always allowed.
+    const bool drucken = aktion(QStringLiteral("LektionsReport"))->isEnabled();
+    TFormLernfortschritt fenster(m_trainer->LogStrHolder, QLocale::system(), aufgabenZahl,
+                                 m_plattform.meldungen, drucken ? m_vorschau.get() : nullptr, this);
+    m_dialoge.ausfuehren(fenster);
 }
 
 void TForm1::Info1Click() {

@@ -94,6 +94,7 @@ private:
     void pruefungBeendet();
 
     void Info1Click();
+    void LernfortschrittClick();
     void SchriftartClick(TSchriftWahl::TArt art);
     void Datensicherung1Click();
     void Index1Click();

@@ -106,6 +106,8 @@ void TForm1::erzeugeMenues() {
     neueAktion(FehlerPopUp, "Auswertung", QStringLiteral("&Auswertung anzeigen"), {});
     neueAktion(FehlerPopUp, "Auswertungzurcksetzten1", QStringLiteral("Auswertung &zurücksetzten"),
                QStringLiteral("AuswertungReset"));
+    neueAktion(FehlerPopUp, "Lernfortschritt", QStringLiteral("&Lernfortschritt"),
+               QStringLiteral("Zeigt den Lernfortschritt aller Lektionen als Diagramm."));
 
     QMenu* ArbeitsblattPopup = neuesMenu("ArbeitsblattPopup", 2);
     neueAktion(ArbeitsblattPopup, "LektionsReport", QStringLiteral("&Lektion drucken"),

@@ -1,6 +1,7 @@
 #include "austausch/TAuswertungsLeser.h"
 
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -34,10 +35,10 @@ bool ergebnisLesen(const QString& wert, qint64& fehler) {
 }
 
 // Two-digit years are read by Qt as 19xx; a log is younger than that.
-QDateTime jahrhundertRichten(QDateTime zeit, const QString& format) {
-    if (zeit.isValid() && !format.contains(QLatin1String("yyyy")) && zeit.date().year() < 1970)
-        zeit = zeit.addYears(100);
-    return zeit;
+QDate jahrhundertRichten(QDate tag, const QString& format) {
+    if (tag.isValid() && !format.contains(QLatin1String("yyyy")) && tag.year() < 1970)
+        tag = tag.addYears(100);
+    return tag;
 }
 
 struct TFormate {
@@ -60,39 +61,109 @@ TFormate formate(const QLocale& gebiet) {
     return f;
 }
 
-} // namespace
-
-QDateTime TAuswertungsLeser::datumLesen(const QString& text, const QLocale& gebiet) {
-    // Real logs use one format throughout: the one that fitted last is tried first.
-    thread_local QString letztesFormat;
-    thread_local QString letztesGebiet;
-    const QString t = text.trimmed();
-    if (t.isEmpty() || t.size() > 64)
-        return {};
-    if (letztesGebiet == gebiet.name() && !letztesFormat.isEmpty()) {
-        const QDateTime z = gebiet.toDateTime(t, letztesFormat);
-        if (z.isValid())
-            return jahrhundertRichten(z, letztesFormat);
-    }
-    const TFormate f = formate(gebiet);
-    for (const QString& d : f.datum) {
-        const QDate nurDatum = gebiet.toDate(t, d);
-        if (nurDatum.isValid()) {
-            letztesGebiet = gebiet.name();
-            letztesFormat = d;
-            return jahrhundertRichten(QDateTime(nurDatum, QTime(0, 0)), d);
-        }
-        for (const QString& z : f.zeit) {
-            const QString format = d + QLatin1Char(' ') + z;
-            const QDateTime zeit = gebiet.toDateTime(t, format);
-            if (zeit.isValid()) {
-                letztesGebiet = gebiet.name();
-                letztesFormat = format;
-                return jahrhundertRichten(zeit, format);
-            }
+// The first of `formate` that reads `text`; it is remembered in `zuletzt`.
+template <typename T, typename Lesen>
+T lesenMit(const QString& text, const QStringList& formate, QString& zuletzt, Lesen lesen) {
+    for (const QString& format : formate) {
+        const T wert = lesen(text, format);
+        if (wert.isValid()) {
+            zuletzt = format;
+            return wert;
         }
     }
     return {};
+}
+
+// "H:mm:ss", "HH:mm:ss" and "H:mm" read by hand: they are what logs hold, and the locale's
+// parser costs more than the rest of a record together.
+QTime uhrzeitSchnell(const QString& text) {
+    int teile[3] = {0, 0, 0};
+    int teil = 0, ziffern = 0;
+    for (QChar c : text) {
+        if (c.isDigit() && c.unicode() < 128) {
+            if (++ziffern > 2)
+                return {};
+            teile[teil] = teile[teil] * 10 + (c.unicode() - '0');
+        } else if (c == QLatin1Char(':') && ziffern > 0 && teil < 2) {
+            if (teil > 0 && ziffern != 2)
+                return {};
+            ++teil;
+            ziffern = 0;
+        } else {
+            return {};
+        }
+    }
+    if (teil < 1 || ziffern != 2)
+        return {};
+    return QTime(teile[0], teile[1], teile[2]);
+}
+
+} // namespace
+
+QDateTime TAuswertungsLeser::datumLesen(const QString& text, const QLocale& gebiet) {
+    // Real logs use one format throughout: the one that fitted last is tried first. Date and
+    // time are read apart (no date format holds a blank), so no time zone is consulted.
+    thread_local QString letztesDatum, letzteZeit, letztesGebiet;
+    bool tageLeeren = false;
+    const QString t = text.trimmed();
+    if (t.isEmpty() || t.size() > 64)
+        return {};
+    if (letztesGebiet != gebiet.name()) {
+        letztesGebiet = gebiet.name();
+        letztesDatum.clear();
+        letzteZeit.clear();
+        tageLeeren = true;
+    }
+    const auto datum = [&](const QString& s, const QString& format) {
+        return gebiet.toDate(s, format);
+    };
+    const auto uhr = [&](const QString& s, const QString& format) {
+        return gebiet.toTime(s, format);
+    };
+    const qsizetype blank = t.indexOf(QLatin1Char(' '));
+    const QString datumText = blank < 0 ? t : t.left(blank);
+    std::optional<TFormate> f;
+    // Many records share a day: each date text is read once.
+    thread_local QHash<QString, QDate> tage;
+    if (tageLeeren || tage.size() > 100000)
+        tage.clear();
+    QDate tag = tage.value(datumText);
+    if (!tag.isValid()) {
+        tag = letztesDatum.isEmpty() ? QDate() : datum(datumText, letztesDatum);
+        if (!tag.isValid()) {
+            f = formate(gebiet);
+            tag = lesenMit<QDate>(datumText, f->datum, letztesDatum, datum);
+        }
+        if (!tag.isValid())
+            return {};
+        tag = jahrhundertRichten(tag, letztesDatum);
+        tage.insert(datumText, tag);
+    }
+    QTime zeit(0, 0);
+    if (blank >= 0) {
+        const QString zeitText = t.mid(blank + 1).trimmed();
+        zeit = uhrzeitSchnell(zeitText);
+        if (!zeit.isValid() && !letzteZeit.isEmpty())
+            zeit = uhr(zeitText, letzteZeit);
+        if (!zeit.isValid()) {
+            if (!f)
+                f = formate(gebiet);
+            zeit = lesenMit<QTime>(zeitText, f->zeit, letzteZeit, uhr);
+        }
+        if (!zeit.isValid())
+            return {};
+    }
+    return QDateTime(tag, zeit, Qt::UTC);
+}
+
+qint64 TAuswertungsLeser::ortszeitMs(const QDateTime& wanduhr, QHash<qint64, qint64>& versatz) {
+    // One look-up of the local offset per day, not per record.
+    const qint64 tag = wanduhr.date().toJulianDay();
+    auto it = versatz.constFind(tag);
+    if (it == versatz.constEnd())
+        it = versatz.insert(
+            tag, QDateTime(wanduhr.date(), QTime(12, 0), Qt::LocalTime).offsetFromUtc() * 1000LL);
+    return wanduhr.toMSecsSinceEpoch() - *it;
 }
 
 TAuswertungsInhalt TAuswertungsLeser::lesen(const QStringList& zeilen, const QLocale& gebiet) {

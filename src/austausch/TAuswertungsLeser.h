@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -9,6 +10,8 @@
 // One finished practice as the evaluation log records it.
 struct TLernLauf {
     QString benutzer;
+    // The wall-clock time as the log has it, kept in UTC so that reading many records needs no
+    // time-zone look-ups; `ortszeitMs` turns it into the local instant for a chart.
     QDateTime zeitpunkt;
     QString lektion;
     qint64 fehler = 0;
@@ -30,4 +33,7 @@ public:
     static TAuswertungsInhalt lesen(const QStringList& zeilen, const QLocale& gebiet);
     // The date of a record; invalid when no known format fits.
     static QDateTime datumLesen(const QString& text, const QLocale& gebiet);
+    // The local instant of a wall-clock time read from the log, in ms since the epoch;
+    // `versatz` keeps the local offset per day between calls.
+    static qint64 ortszeitMs(const QDateTime& wanduhr, QHash<qint64, qint64>& versatz);
 };

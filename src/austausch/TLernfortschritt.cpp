@@ -59,6 +59,7 @@ QList<TLektionsVerlauf> TLernfortschritt::berechnen(const QList<TLernLauf>& laeu
         }
         laeufeJe[*it].append(i);
     }
+    QHash<qint64, qint64> versatz;
     for (qsizetype j = 0; j < verlaeufe.size(); ++j) {
         TLektionsVerlauf& v = verlaeufe[j];
         QList<qsizetype>& idx = laeufeJe[j];
@@ -78,7 +79,7 @@ QList<TLektionsVerlauf> TLernfortschritt::berechnen(const QList<TLernLauf>& laeu
             v.letzteFehler = l.fehler;
             if (mitQuote) {
                 const int q = TAuswertung::erfolgsquote(v.aufgaben, l.fehler);
-                v.punkte.append({l.zeitpunkt.toMSecsSinceEpoch(), q});
+                v.punkte.append({TAuswertungsLeser::ortszeitMs(l.zeitpunkt, versatz), q});
                 v.letzteQuote = q;
                 v.besteQuote = std::max(v.besteQuote, q);
                 werte.append(q);

@@ -13,7 +13,7 @@ QStringList abschluss(const QString& benutzer, const QDateTime& zeit, const QStr
                                          fehler);
 }
 QDateTime tag(int t, int stunde = 10) {
-    return QDateTime(QDate(2026, 3, t), QTime(stunde, 5, 7));
+    return QDateTime(QDate(2026, 3, t), QTime(stunde, 5, 7), Qt::UTC);
 }
 } // namespace
 
@@ -34,7 +34,7 @@ private slots:
         QCOMPARE(i.laeufe.at(0).zeitpunkt, tag(1));
         QCOMPARE(i.laeufe.at(0).fehler, 3);
         // Exactly midnight is written without the time.
-        QCOMPARE(i.laeufe.at(1).zeitpunkt, QDateTime(QDate(2026, 3, 4), QTime(0, 0)));
+        QCOMPARE(i.laeufe.at(1).zeitpunkt, QDateTime(QDate(2026, 3, 4), QTime(0, 0), Qt::UTC));
         QCOMPARE(i.laeufe.at(1).lektion, QStringLiteral("C:\\l\\mathe.txt"));
     }
 
@@ -64,14 +64,25 @@ private slots:
     // Dates of other locales and of older versions with two-digit years.
     void datumsformate() {
         QCOMPARE(TAuswertungsLeser::datumLesen("10.12.26 08:15:30", kDe),
-                 QDateTime(QDate(2026, 12, 10), QTime(8, 15, 30)));
+                 QDateTime(QDate(2026, 12, 10), QTime(8, 15, 30), Qt::UTC));
         QCOMPARE(TAuswertungsLeser::datumLesen("10.12.2026", kDe),
-                 QDateTime(QDate(2026, 12, 10), QTime(0, 0)));
+                 QDateTime(QDate(2026, 12, 10), QTime(0, 0), Qt::UTC));
         const QLocale us(QLocale::English, QLocale::UnitedStates);
         QCOMPARE(TAuswertungsLeser::datumLesen("12/10/26 8:15:30 AM", us),
-                 QDateTime(QDate(2026, 12, 10), QTime(8, 15, 30)));
+                 QDateTime(QDate(2026, 12, 10), QTime(8, 15, 30), Qt::UTC));
         QVERIFY(!TAuswertungsLeser::datumLesen("", kDe).isValid());
         QVERIFY(!TAuswertungsLeser::datumLesen("31.02.2026", kDe).isValid());
+        QVERIFY(!TAuswertungsLeser::datumLesen("10.12.2026 25:61:00", kDe).isValid());
+        // The same day again comes from the reader's memory, its time still read anew.
+        QCOMPARE(TAuswertungsLeser::datumLesen("10.12.26 9:05", kDe),
+                 QDateTime(QDate(2026, 12, 10), QTime(9, 5), Qt::UTC));
+        // The chart places a wall-clock time at its local instant, in summer and in winter.
+        QHash<qint64, qint64> versatz;
+        for (const QDate tag : {QDate(2026, 7, 1), QDate(2026, 12, 1)}) {
+            const QDateTime wand(tag, QTime(8, 30), Qt::UTC);
+            QCOMPARE(TAuswertungsLeser::ortszeitMs(wand, versatz),
+                     QDateTime(tag, QTime(8, 30), Qt::LocalTime).toMSecsSinceEpoch());
+        }
     }
 
     // The chart's data: rates on the lesson's current size, in time order, filters, table.

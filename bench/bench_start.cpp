@@ -18,6 +18,7 @@
 #include "shell/ui/TQtUhr.h"
 #include "shell/ui/TQtWarten.h"
 #include "shell/ui/TQtZufall.h"
+#include "shell/ui/TSymbole.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -64,7 +65,8 @@ int einmal(int argc, char* argv[]) {
     QApplication anwendung(argc, argv);
     anwendung.setApplicationName(TTexte::kurzTitel());
     TQtUebersetzung::laden(anwendung);
-    anwendung.setWindowIcon(QIcon(QStringLiteral(":/symbol/drilla.png")));
+    anwendung.setWindowIcon(TSymbole::spaet(
+        [] { return QIcon(QStringLiteral(":/symbol/drilla.png")); }, {QSize(256, 256)}));
     TPromptEnde meldungen;
     TQtKlang klang;
     TQtWarten warten;

@@ -71,7 +71,6 @@ TZeichenfeldTastatur::TZeichenfeldTastatur(TPlattform plattform, IModalDialoge& 
     eintrag->setObjectName(QStringLiteral("Sonderzeichen1"));
     eintrag->setToolTip(QStringLiteral("Sonderzeichen"));
     connect(eintrag, &QAction::triggered, this, [this] { Sonderzeichen1Click(); });
-    Sonderform = new TSonderform(this);
     TZeichenfeldRaster::TEingabe entwurf;
     anordnen(TZeichenfeldRaster::berechnen(entwurf).felder);
 }
@@ -156,6 +155,9 @@ void TZeichenfeldTastatur::Sonderzeichen1Click() {
     }
     if (!m_gewaehltesFeld)
         return;
+    // Made on first use and kept for the run; most runs never open it.
+    if (!Sonderform)
+        Sonderform = new TSonderform(this);
     Sonderform->FormShow(m_pickerPosition, m_felder.first()->font());
     m_dialoge.ausfuehren(*Sonderform);
     const QString zeichen = Sonderform->GewaehltesZeichen();

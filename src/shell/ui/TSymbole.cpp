@@ -141,7 +141,9 @@ void drucker(QPainter& p) {
     p.drawLine(QPointF(8.5, 20), QPointF(13, 20));
 }
 
-void zahnrad(QPainter& p) {
+// The outline in the design grid, the same for every size; joining the teeth is costly, so it
+// is done once.
+QPainterPath zahnradUmriss() {
     const QPointF mitte(12, 12);
     QPainterPath rad;
     rad.addEllipse(mitte, 7, 7);
@@ -155,7 +157,11 @@ void zahnrad(QPainter& p) {
     }
     QPainterPath loch;
     loch.addEllipse(mitte, 3, 3);
-    rad = rad.subtracted(loch);
+    return rad.subtracted(loch);
+}
+
+void zahnrad(QPainter& p) {
+    static const QPainterPath rad = zahnradUmriss();
     QRadialGradient metall(QPointF(9, 9), 14);
     metall.setColorAt(0, QColor(220, 225, 235));
     metall.setColorAt(1, QColor(110, 120, 140));

@@ -9,6 +9,7 @@
 #include "shell/ui/TQtUhr.h"
 #include "shell/ui/TQtWarten.h"
 #include "shell/ui/TQtZufall.h"
+#include "shell/ui/TSymbole.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,7 +23,8 @@ int main(int argc, char* argv[]) {
     TQtUebersetzung::laden(anwendung);
     // Lets the desktop match the windows with the menu entry and its icon.
     anwendung.setDesktopFileName(QStringLiteral(DRILLA_DESKTOP_ID));
-    anwendung.setWindowIcon(QIcon(QStringLiteral(":/symbol/drilla.png")));
+    anwendung.setWindowIcon(TSymbole::spaet(
+        [] { return QIcon(QStringLiteral(":/symbol/drilla.png")); }, {QSize(256, 256)}));
 
     TQtMeldungen meldungen(nullptr);
     TQtKlang klang;

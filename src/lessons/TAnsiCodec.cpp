@@ -10,15 +10,26 @@ constexpr std::array<char16_t, 32> kObereSteuerzeichen = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+constexpr std::array<char16_t, 256> tabelleBauen() {
+    std::array<char16_t, 256> t{};
+    for (int b = 0; b < 256; ++b)
+        t[b] = (b >= 0x80 && b <= 0x9F) ? kObereSteuerzeichen[b - 0x80] : char16_t(b);
+    return t;
+}
+
+constexpr std::array<char16_t, 256> kTabelle = tabelleBauen();
+
 } // namespace
+
+const std::array<char16_t, 256>& TAnsiCodec::tabelle() {
+    return kTabelle;
+}
 
 QString TAnsiCodec::dekodieren(const char* daten, qsizetype laenge) {
     QString text(laenge, Qt::Uninitialized);
-    QChar* ziel = text.data();
-    for (qsizetype i = 0; i < laenge; ++i) {
-        const auto b = static_cast<unsigned char>(daten[i]);
-        ziel[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kObereSteuerzeichen[b - 0x80]) : QChar(b);
-    }
+    char16_t* ziel = text.data_ptr().data();
+    for (qsizetype i = 0; i < laenge; ++i)
+        ziel[i] = kTabelle[static_cast<unsigned char>(daten[i])];
     return text;
 }
 

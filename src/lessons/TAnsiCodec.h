@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <array>
 
 // Windows-1252, one byte a character. Decoding is lossless for all 256 byte values: the five
 // bytes the code page leaves undefined (0x81 0x8D 0x8F 0x90 0x9D) become the C1 controls of
@@ -9,6 +10,8 @@
 class TAnsiCodec {
 public:
     static QString dekodieren(const char* daten, qsizetype laenge);
+    // The character of every byte value, for decoders that fill their own buffers.
+    static const std::array<char16_t, 256>& tabelle();
     static QString dekodieren(const QByteArray& bytes) {
         return dekodieren(bytes.constData(), bytes.size());
     }

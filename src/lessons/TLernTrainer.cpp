@@ -94,6 +94,9 @@ void TLernTrainer::LektionEinlesen(const QString& pfad, bool inHistorie) {
     Sitzung.StrHolderFehler.clear();
     Lektion.StrHolderLektion.clear();
     Lektion.StrHolderLektionRest.clear();
+    // The lines of a lesson share one block: the exercise shown last keeps its text in a copy
+    // of its own, so the old lesson's block is gone before the new one is read.
+    Sitzung.Zeile = QString(Sitzung.Zeile.constData(), Sitzung.Zeile.size());
     m_ansicht.zeigeErfolg(false);
     if (inHistorie)
         historieVerschieben(pfad);

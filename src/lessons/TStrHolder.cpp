@@ -8,6 +8,12 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <algorithm>
+#include <array>
+#include <bit>
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
 #include <utility>
 
 namespace {
@@ -81,30 +87,114 @@ bool beschaedigteSichern(const QString& pfad) {
     return true;
 }
 
+// The larger of the counts of CR and LF, plus one: the number of lines unless a file mixes
+// its line ends, when the list simply grows.
+qsizetype zeilenSchaetzen(const unsigned char* daten, qsizetype n) {
+    qsizetype cr = 0;
+    qsizetype lf = 0;
+    qsizetype i = 0;
+#if defined(__SSE2__) || defined(_M_X64)
+    // Per byte lane a counter that each match raises by one, summed up before it can overflow.
+    const __m128i crs = _mm_set1_epi8('\r');
+    const __m128i lfs = _mm_set1_epi8('\n');
+    const __m128i null = _mm_setzero_si128();
+    auto summe = [&null](__m128i zaehler) {
+        const __m128i s = _mm_sad_epu8(zaehler, null);
+        return static_cast<qsizetype>(_mm_cvtsi128_si32(s) +
+                                      _mm_cvtsi128_si32(_mm_unpackhi_epi64(s, s)));
+    };
+    while (i + 16 <= n) {
+        __m128i crZaehler = null;
+        __m128i lfZaehler = null;
+        for (int runde = 0; runde < 255 && i + 16 <= n; ++runde, i += 16) {
+            const __m128i stueck = _mm_loadu_si128(reinterpret_cast<const __m128i*>(daten + i));
+            crZaehler = _mm_sub_epi8(crZaehler, _mm_cmpeq_epi8(stueck, crs));
+            lfZaehler = _mm_sub_epi8(lfZaehler, _mm_cmpeq_epi8(stueck, lfs));
+        }
+        cr += summe(crZaehler);
+        lf += summe(lfZaehler);
+    }
+#endif
+    for (; i < n; ++i) {
+        cr += daten[i] == '\r';
+        lf += daten[i] == '\n';
+    }
+    return std::max(cr, lf) + 1;
+}
+
+// Decodes n bytes into n characters and calls zeilenende(i) for every CR and LF, in order.
+// Text is mostly ASCII: 16 bytes at a time are widened and searched for line ends at once;
+// only bytes from 0x80 go through the code page's table.
+template <typename TZeilenende>
+void zeichenUndZeilenenden(const unsigned char* daten, char16_t* ziel, qsizetype n,
+                           TZeilenende&& zeilenende) {
+    const std::array<char16_t, 256>& tabelle = TAnsiCodec::tabelle();
+    qsizetype i = 0;
+#if defined(__SSE2__) || defined(_M_X64)
+    const __m128i null = _mm_setzero_si128();
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; i + 16 <= n; i += 16) {
+        const __m128i stueck = _mm_loadu_si128(reinterpret_cast<const __m128i*>(daten + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel + i), _mm_unpacklo_epi8(stueck, null));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel + i + 8), _mm_unpackhi_epi8(stueck, null));
+        if (unsigned hoch = static_cast<unsigned>(_mm_movemask_epi8(stueck))) {
+            for (; hoch; hoch &= hoch - 1) {
+                const qsizetype k = i + std::countr_zero(hoch);
+                ziel[k] = tabelle[daten[k]];
+            }
+        }
+        const __m128i enden = _mm_or_si128(_mm_cmpeq_epi8(stueck, cr), _mm_cmpeq_epi8(stueck, lf));
+        for (auto maske = static_cast<unsigned>(_mm_movemask_epi8(enden)); maske;
+             maske &= maske - 1)
+            zeilenende(i + std::countr_zero(maske));
+    }
+#endif
+    for (; i < n; ++i) {
+        ziel[i] = tabelle[daten[i]];
+        if (daten[i] == '\r' || daten[i] == '\n')
+            zeilenende(i);
+    }
+}
+
 } // namespace
 
 QStringList TStrHolder::ausBytes(const QByteArray& bytes) {
     QStringList zeilen;
-    const char* daten = bytes.constData();
+    const auto* daten = reinterpret_cast<const unsigned char*>(bytes.constData());
     qsizetype ende = bytes.indexOf('\0');
     if (ende < 0)
         ende = bytes.size();
+    if (ende == 0)
+        return zeilen;
+    // All lines live in one block, one character per byte; each line end becomes the NUL
+    // that ends that line, so every line is terminated like any other string. The lines
+    // share the block instead of holding 100,000 allocations of their own; a line that is
+    // changed later gets its own copy as usual.
+    QString block(ende, Qt::Uninitialized);
+    QStringPrivate& blockDaten = block.data_ptr();
+    char16_t* basis = blockDaten.data();
+    zeilen.reserve(zeilenSchaetzen(daten, ende));
+
     qsizetype anfang = 0;
-    qsizetype i = 0;
-    while (i < ende) {
-        const char c = daten[i];
-        if (c == '\r' || c == '\n') {
-            zeilen.append(TAnsiCodec::dekodieren(daten + anfang, i - anfang));
-            ++i;
-            if (c == '\r' && i < ende && daten[i] == '\n')
-                ++i;
-            anfang = i;
-        } else {
-            ++i;
+    qsizetype nachCr = -1; // the position just after a CR: an LF there ends no line
+    auto zeilenende = [&](qsizetype i) {
+        basis[i] = 0;
+        if (i == nachCr && daten[i] == '\n') {
+            anfang = i + 1;
+            return;
         }
+        blockDaten.d_ptr()->ref();
+        zeilen.append(QString(QStringPrivate(blockDaten.d_ptr(), basis + anfang, i - anfang)));
+        anfang = i + 1;
+        if (daten[i] == '\r')
+            nachCr = i + 1;
+    };
+    zeichenUndZeilenenden(daten, basis, ende, zeilenende);
+    if (anfang < ende) {
+        blockDaten.d_ptr()->ref();
+        zeilen.append(QString(QStringPrivate(blockDaten.d_ptr(), basis + anfang, ende - anfang)));
     }
-    if (anfang < ende)
-        zeilen.append(TAnsiCodec::dekodieren(daten + anfang, ende - anfang));
     return zeilen;
 }
 

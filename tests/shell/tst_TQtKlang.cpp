@@ -25,7 +25,7 @@ private slots:
     void jederKlangWirdFertigGeladen() {
         // The decoder's complaint is what a missing clip used to log at every play.
         QTest::failOnWarning(QRegularExpression(QStringLiteral("rror decoding")));
-        TQtKlang klang;
+        TQtKlang klang({QStringLiteral(DRILLA_MODULORDNER)});
         for (int i = 0; i < TQtKlang::kAnzahl; ++i) {
             const QSoundEffect* effekt = klang.effekt(i);
             QVERIFY(effekt);
@@ -39,7 +39,7 @@ private slots:
 
     void spielenOhneGeraetBlockiertNie() {
         QTest::failOnWarning(QRegularExpression(QStringLiteral("rror decoding")));
-        TQtKlang klang;
+        TQtKlang klang({QStringLiteral(DRILLA_MODULORDNER)});
         QElapsedTimer uhr;
         uhr.start();
         // First play loads, later ones cut off a clip that never ends without a device.

@@ -119,7 +119,7 @@ private slots:
 
     void klangLaeuftAufDerSenke() {
         QFETCH(int, nummer);
-        TQtKlang klang;
+        TQtKlang klang({QStringLiteral(DRILLA_MODULORDNER)});
         QTRY_COMPARE_WITH_TIMEOUT(klang.effekt(nummer)->status(), QSoundEffect::Ready, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(laufendeStroeme(), 0, 3000);
 

@@ -1,7 +1,10 @@
 #include "shell/ui/TQtKlang.h"
 
-#include <QSoundEffect>
-#include <QUrl>
+#include "shell/klangmodul/IKlangModul.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 
 // The clips live in drilla_gui, a static library: without a reference from code the linker
 // drops their resource object and every program would play nothing.
@@ -9,44 +12,44 @@ static void klangRessourcenEinbinden() {
     Q_INIT_RESOURCE(klaenge);
 }
 
-namespace {
-
-// Index order is the clip number the program plays them by.
-constexpr std::array<const char*, TQtKlang::kAnzahl> kNamen = {
-    "type", "Othrlasr", "Mblaugh", "whoosh1", "msremind", "drum", "Applause", "camera"};
-
-} // namespace
-
-TQtKlang::TQtKlang() {
+TQtKlang::TQtKlang(QStringList ordner) : ordner_(std::move(ordner)) {
     klangRessourcenEinbinden();
 }
 
 TQtKlang::~TQtKlang() = default;
 
-void TQtKlang::laden() {
+QStringList TQtKlang::standardOrdner() {
+    const QString programm = QCoreApplication::applicationDirPath();
+    return {programm, QDir::cleanPath(programm + QStringLiteral("/" DRILLA_MODUL_RELATIV))};
+}
+
+IKlangModul* TQtKlang::modul() {
+    if (geladen_)
+        return modul_.get();
     geladen_ = true;
-    for (int i = 0; i < kAnzahl; ++i) {
-        auto klang = std::make_unique<QSoundEffect>();
-        klang->setSource(QUrl(QStringLiteral("qrc:/klaenge/%1.wav").arg(QLatin1String(kNamen[i]))));
-        klaenge_[i] = std::move(klang);
+    for (const QString& ordner : ordner_) {
+        QLibrary bibliothek(ordner + QStringLiteral("/drilla_klang"));
+        // The module stays loaded for the run: its objects live as long as this player.
+        bibliothek.setLoadHints(QLibrary::PreventUnloadHint);
+        if (auto erzeugen = reinterpret_cast<TKlangmodulErzeugen>(
+                bibliothek.resolve(DRILLA_KLANGMODUL_ERZEUGEN))) {
+            modul_.reset(erzeugen());
+            break;
+        }
     }
+    return modul_.get();
 }
 
 const QSoundEffect* TQtKlang::effekt(int nummer) {
     if (nummer < 0 || nummer >= kAnzahl)
         return nullptr;
-    if (!geladen_)
-        laden();
-    return klaenge_[nummer].get();
+    IKlangModul* m = modul();
+    return m ? m->effekt(nummer) : nullptr;
 }
 
 void TQtKlang::spielen(int nummer) {
     if (nummer < 0 || nummer >= kAnzahl)
         return;
-    if (!geladen_)
-        laden();
-    // Only ever one clip at a time; stop() returns at once, with or without a device.
-    for (const auto& klang : klaenge_)
-        klang->stop();
-    klaenge_[nummer]->play();
+    if (IKlangModul* m = modul())
+        m->spielen(nummer);
 }

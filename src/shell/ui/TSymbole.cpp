@@ -1,6 +1,7 @@
 #include "shell/ui/TSymbole.h"
 
 #include <QFont>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <numbers>
 
 namespace {
@@ -35,6 +37,49 @@ QIcon symbol(std::initializer_list<int> groessen, qreal einheit, const TZeichner
         ergebnis.addPixmap(zeichne(g, einheit, zeichner));
     return ergebnis;
 }
+
+// An icon that is only made when a picture of it is first asked for; until then it only
+// knows its sizes. Window icons that the platform never shows cost nothing this way.
+class TSpaetesSymbol : public QIconEngine {
+public:
+    TSpaetesSymbol(std::function<QIcon()> bauen, QList<QSize> groessen)
+        : m_bauen(std::move(bauen)), m_groessen(std::move(groessen)) {}
+
+    void paint(QPainter* maler, const QRect& rahmen, QIcon::Mode modus,
+               QIcon::State zustand) override {
+        fertig().paint(maler, rahmen, Qt::AlignCenter, modus, zustand);
+    }
+    QPixmap pixmap(const QSize& groesse, QIcon::Mode modus, QIcon::State zustand) override {
+        return fertig().pixmap(groesse, modus, zustand);
+    }
+    QSize actualSize(const QSize& groesse, QIcon::Mode modus, QIcon::State zustand) override {
+        return fertig().actualSize(groesse, modus, zustand);
+    }
+    QList<QSize> availableSizes(QIcon::Mode modus, QIcon::State zustand) override {
+        if (m_fertig)
+            return m_fertig->availableSizes(modus, zustand);
+        // The pictures are added as normal, off.
+        return modus == QIcon::Normal && zustand == QIcon::Off ? m_groessen : QList<QSize>();
+    }
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("TSpaetesSymbol"); }
+    QIconEngine* clone() const override {
+        auto* kopie = new TSpaetesSymbol(m_bauen, m_groessen);
+        kopie->m_fertig = m_fertig;
+        return kopie;
+    }
+
+private:
+    QIcon& fertig() {
+        if (!m_fertig)
+            m_fertig = std::make_shared<QIcon>(m_bauen());
+        return *m_fertig;
+    }
+
+    std::function<QIcon()> m_bauen;
+    QList<QSize> m_groessen;
+    std::shared_ptr<QIcon> m_fertig;
+};
 
 QPen stift(const QColor& farbe, qreal breite) {
     return QPen(farbe, breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -96,7 +141,9 @@ void drucker(QPainter& p) {
     p.drawLine(QPointF(8.5, 20), QPointF(13, 20));
 }
 
-void zahnrad(QPainter& p) {
+// The outline in the design grid, the same for every size; joining the teeth is costly, so it
+// is done once.
+QPainterPath zahnradUmriss() {
     const QPointF mitte(12, 12);
     QPainterPath rad;
     rad.addEllipse(mitte, 7, 7);
@@ -110,7 +157,11 @@ void zahnrad(QPainter& p) {
     }
     QPainterPath loch;
     loch.addEllipse(mitte, 3, 3);
-    rad = rad.subtracted(loch);
+    return rad.subtracted(loch);
+}
+
+void zahnrad(QPainter& p) {
+    static const QPainterPath rad = zahnradUmriss();
     QRadialGradient metall(QPointF(9, 9), 14);
     metall.setColorAt(0, QColor(220, 225, 235));
     metall.setColorAt(1, QColor(110, 120, 140));
@@ -271,7 +322,18 @@ QIcon TSymbole::werkzeug(int nummer) {
     return symbol({24, 48}, 24, zeichner);
 }
 
+QIcon TSymbole::spaet(std::function<QIcon()> bauen, QList<QSize> groessen) {
+    return QIcon(new TSpaetesSymbol(std::move(bauen), std::move(groessen)));
+}
+
 QIcon TSymbole::programm() {
+    QList<QSize> groessen;
+    for (int g : {16, 24, 32, 48, 64, 128})
+        groessen.append(QSize(g, g));
+    return spaet(programmZeichnen, groessen);
+}
+
+QIcon TSymbole::programmZeichnen() {
     return symbol({16, 24, 32, 48, 64, 128}, 64, [](QPainter& p) {
         // Wooden frame.
         p.setPen(stift(QColor(90, 50, 20), 2));

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QIcon>
+#include <QList>
 #include <QPixmap>
+#include <QSize>
+#include <functional>
 
 // Pictures drawn at run time, so the program ships no image files.
 class TSymbole {
@@ -14,6 +17,11 @@ public:
     // 7 undo.
     // Any other number gives a null icon.
     static QIcon werkzeug(int nummer);
-    // Blackboard with "A b c".
+    // Blackboard with "A b c", drawn when a picture of it is first needed.
     static QIcon programm();
+    // The same, drawn at once.
+    static QIcon programmZeichnen();
+    // An icon made by `bauen` when a picture of it is first asked for; `groessen` are the sizes
+    // it will have.
+    static QIcon spaet(std::function<QIcon()> bauen, QList<QSize> groessen);
 };

@@ -41,12 +41,13 @@ TZeichenfeldTastatur::TZeichenfeldTastatur(TPlattform plattform, IModalDialoge& 
     : QWidget(seite), m_plattform(plattform), m_dialoge(dialoge), m_lauf(lauf),
       m_optionen(optionen) {
     setObjectName(QStringLiteral("ZeichenfeldTastatur"));
+    // The tiles take font and colours from here: one change instead of 91.
     QFont schrift(QStringLiteral("Comic Sans MS"));
     schrift.setPixelSize(19);
+    setFont(schrift);
     const QStringList buchstaben = TAlphabet::aufsteigend();
     for (int n = 1; n <= TZeichenfeldRaster::kFelder; ++n) {
         auto* feld = new TZeichenfeld(n, this);
-        feld->setFont(schrift);
         if (n <= buchstaben.size())
             feld->setzeText(buchstaben.at(n - 1));
         else if (n < TTastenbelegung::kErste)
@@ -71,7 +72,6 @@ TZeichenfeldTastatur::TZeichenfeldTastatur(TPlattform plattform, IModalDialoge& 
     eintrag->setObjectName(QStringLiteral("Sonderzeichen1"));
     eintrag->setToolTip(QStringLiteral("Sonderzeichen"));
     connect(eintrag, &QAction::triggered, this, [this] { Sonderzeichen1Click(); });
-    Sonderform = new TSonderform(this);
     TZeichenfeldRaster::TEingabe entwurf;
     anordnen(TZeichenfeldRaster::berechnen(entwurf).felder);
 }
@@ -106,13 +106,11 @@ void TZeichenfeldTastatur::setzeHinweis(const QString& hinweis) {
 }
 
 void TZeichenfeldTastatur::setzeSchrift(const QFont& schrift, const QColor& farbe) {
-    for (TZeichenfeld* feld : m_felder) {
-        feld->setFont(schrift);
-        QPalette p = feld->palette();
-        p.setColor(QPalette::WindowText, farbe);
-        p.setColor(QPalette::Text, farbe);
-        feld->setPalette(p);
-    }
+    setFont(schrift);
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, farbe);
+    p.setColor(QPalette::Text, farbe);
+    setPalette(p);
 }
 
 QStringList TZeichenfeldTastatur::sonderzeichen() const {
@@ -156,6 +154,9 @@ void TZeichenfeldTastatur::Sonderzeichen1Click() {
     }
     if (!m_gewaehltesFeld)
         return;
+    // Made on first use and kept for the run; most runs never open it.
+    if (!Sonderform)
+        Sonderform = new TSonderform(this);
     Sonderform->FormShow(m_pickerPosition, m_felder.first()->font());
     m_dialoge.ausfuehren(*Sonderform);
     const QString zeichen = Sonderform->GewaehltesZeichen();

@@ -169,8 +169,11 @@ void TFormLernfortschritt::aktualisieren() {
 void TFormLernfortschritt::diagrammFuellen() {
     QChart* chart = FortschrittsDiagramm->chart();
     chart->removeAllSeries();
-    for (QAbstractAxis* achse : chart->axes())
+    // Removed axes come back into our hands.
+    for (QAbstractAxis* achse : chart->axes()) {
         chart->removeAxis(achse);
+        delete achse;
+    }
 
     qint64 erste = 0, letzte = 0;
     bool gefunden = false;
@@ -210,6 +213,9 @@ void TFormLernfortschritt::diagrammFuellen() {
         oben->append(double(erste), b.bis);
         oben->append(double(letzte), b.bis);
         auto* band = new QAreaSeries(oben, unten);
+        // The band does not own its edges; they go with it.
+        oben->setParent(band);
+        unten->setParent(band);
         band->setObjectName(QStringLiteral("Band"));
         band->setBrush(b.farbe);
         band->setPen(Qt::NoPen);

@@ -83,13 +83,14 @@ private slots:
         QVERIFY(inhalt.contains(QStringLiteral(" ./usr/bin/drilla\n")));
     }
 
+    // Neither errors nor warnings: a warning crept in once (ldconfig calls for a private module).
     void lintianOhneFehler() {
         if (QStandardPaths::findExecutable(QStringLiteral("lintian")).isEmpty())
             QSKIP("lintian missing");
         QString ausgabe;
-        const int rc =
-            laufen(QStringLiteral("lintian"),
-                   {QStringLiteral("--fail-on"), QStringLiteral("error"), m_paket}, ausgabe);
+        const int rc = laufen(
+            QStringLiteral("lintian"),
+            {QStringLiteral("--fail-on"), QStringLiteral("error,warning"), m_paket}, ausgabe);
         qInfo("%s", qPrintable(ausgabe.trimmed()));
         QVERIFY2(rc == 0, qPrintable(ausgabe));
     }

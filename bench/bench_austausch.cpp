@@ -4,9 +4,9 @@
 #include "austausch/TLektionsAustausch.h"
 #include "austausch/ui/TFormLernfortschritt.h"
 #include "lessons/TAuswertung.h"
+#include "shell/ui/TBerichtModulLader.h"
 
 #include <QApplication>
-#include <QChartView>
 #include <QElapsedTimer>
 #include <QPainter>
 #include <cstdio>
@@ -42,7 +42,8 @@ int main(int argc, char** argv) {
     TFakePlattform p;
     uhr.restart();
     TFormLernfortschritt f(
-        log, de, [](const QString&) -> qsizetype { return 20; }, p.meldungen, nullptr);
+        log, de, [](const QString&) -> qsizetype { return 20; }, p.meldungen,
+        *TBerichtModulLader::modul(), nullptr);
     f.show();
     QImage bild(f.size(), QImage::Format_RGB32);
     {

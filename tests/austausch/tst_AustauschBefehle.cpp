@@ -5,6 +5,7 @@
 #include "editor/TEditor.h"
 #include "lessons/TAuswertung.h"
 #include "lessons/TStrHolder.h"
+#include "shell/ui/TBerichtModulLader.h"
 
 #include <QChart>
 #include <QComboBox>
@@ -184,15 +185,17 @@ private slots:
         log << TAuswertung::abschlussEintrag("Ben", "01.02.2026", "/l/weg.txt", 1) << "kaputt";
         TFormLernfortschritt f(
             log, de, [](const QString& l) -> qsizetype { return l == "/l/a.txt" ? 4 : -1; },
-            p->meldungen, nullptr);
+            p->meldungen, *TBerichtModulLader::modul(), nullptr);
         QCOMPARE(f.inhalt().uebersprungen, 1);
-        auto linien = [&f] {
+        auto* diagramm = qobject_cast<QChart*>(f.diagramm());
+        QVERIFY(diagramm);
+        auto linien = [diagramm] {
             int n = 0;
-            for (QAbstractSeries* s : f.diagramm()->series())
+            for (QAbstractSeries* s : diagramm->series())
                 n += s->objectName() == "Verlauf";
             return n;
         };
-        QCOMPARE(f.diagramm()->series().size(), 5 + 1);
+        QCOMPARE(diagramm->series().size(), 5 + 1);
         QCOMPARE(linien(), 1);
         auto* tabelle = f.findChild<QTableWidget*>("FortschrittsTabelle");
         QCOMPARE(tabelle->rowCount(), 2);

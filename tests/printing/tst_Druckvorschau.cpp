@@ -1,6 +1,7 @@
 #include "TFensterUmgebung.h"
 #include "TPdfText.h"
 #include "printing/TEditorDruck.h"
+#include "shell/ui/TModulLader.h"
 
 #include <QAction>
 #include <QPrintPreviewDialog>
@@ -17,6 +18,26 @@ private slots:
         QVERIFY(oeffnen());
     }
     void cleanup() { QVERIFY(abbauen()); }
+
+    // Without the report module (a damaged installation) both windows say so and nothing opens.
+    void ohneModul() {
+        QTemporaryDir leer;
+        TModulLader::setzeOrdner({leer.path()});
+        laden("a;b\r\n");
+        auto fehlt = [this] {
+            const auto box = p->meldungen.nimm();
+            QCOMPARE(box.art, QStringLiteral("Fehler"));
+            QVERIFY(box.text.startsWith(QStringLiteral(
+                "Diese Funktion steht nicht zur Verfügung, weil die Datei drilla_berichte.so")));
+        };
+        f->aktion(QStringLiteral("Lernfortschritt"))->trigger();
+        fehlt();
+        p->meldungen.antworten.enqueue(true);
+        f->aktion(QStringLiteral("LektionsReport"))->trigger();
+        QCOMPARE(p->meldungen.nimm().art, QStringLiteral("OkAbbrechen"));
+        fehlt();
+        QVERIFY(d->gezeigt.isEmpty());
+    }
 
     void vorschauUndPdf() {
         for (const char* name : {"LektionsReport", "ArbeitsblattReport"})

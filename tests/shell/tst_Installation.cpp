@@ -133,10 +133,11 @@ private slots:
             if (QFileInfo(m_praefix.filePath(d)).isExecutable())
                 ausfuehrbar << d;
         QCOMPARE(ausfuehrbar, QStringList({QStringLiteral("bin/drilla")}));
-        // The sound module where the installed program looks for it.
-        QVERIFY(QFileInfo(m_praefix.filePath(
-                              QStringLiteral("bin/" DRILLA_MODUL_RELATIV "/drilla_klang.so")))
-                    .isFile());
+        // The modules where the installed program looks for them.
+        for (const char* modul : {"drilla_klang.so", "drilla_berichte.so"})
+            QVERIFY(QFileInfo(m_praefix.filePath(QStringLiteral("bin/" DRILLA_MODUL_RELATIV "/") +
+                                                 QLatin1String(modul)))
+                        .isFile());
         QCOMPARE(dateien(m_geliefert + QStringLiteral("hilfe")), dateien(quelle("data/hilfe")));
         QCOMPARE(leseDatei(m_geliefert + QStringLiteral("drilla3.tip")),
                  leseDatei(quelle("data/drilla3.tip")));

@@ -2,6 +2,7 @@
 
 #include "TFakeMeldungen.h"
 #include "shell/TPlattform.h"
+#include "shell/ui/TModulLader.h"
 
 #include <QDateTime>
 #include <QList>
@@ -69,7 +70,13 @@ public:
 };
 
 // All fakes together, ready to be handed to a window or the trainer.
+// The program's modules lie in the build's program folder, not beside the tests.
+struct TModulOrdner {
+    TModulOrdner() { TModulLader::setzeOrdner({QStringLiteral(DRILLA_BIN_DIR)}); }
+};
+
 struct TFakePlattform {
+    TModulOrdner modulOrdner;
     TFakeMeldungen meldungen;
     TFakeKlang klang;
     TFakeWarten warten;

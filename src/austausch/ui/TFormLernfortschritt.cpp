@@ -4,38 +4,19 @@
 #include "printing/ui/TBerichtVorschau.h"
 #include "shell/IMeldungen.h"
 #include "shell/TTexte.h"
+#include "shell/berichtmodul/IBerichtModul.h"
 #include "shell/ui/TBauteile.h"
 
-#include <QAreaSeries>
 #include <QBuffer>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
-#include <QDateTimeAxis>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLegendMarker>
-#include <QLineSeries>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QValueAxis>
 
 namespace {
-
-struct TBandFarbe {
-    double von;
-    double bis;
-    QColor farbe;
-};
-// The five verdict bands, from the first to "Sehr gut!"; rates are whole numbers, so a band
-// reaches half way to the next.
-const TBandFarbe kBaender[] = {
-    {0.0, 30.5, QColor(255, 205, 205)},   {30.5, 50.5, QColor(255, 228, 196)},
-    {50.5, 75.5, QColor(255, 250, 205)},  {75.5, 99.5, QColor(215, 245, 205)},
-    {99.5, 100.0, QColor(160, 225, 160)},
-};
 
 const QString kAlleBenutzer = QStringLiteral("Alle Benutzer");
 const QString kAlleLektionen = QStringLiteral("Alle Lektionen");
@@ -45,8 +26,8 @@ constexpr int kTabellenHoehe = 150;
 
 TFormLernfortschritt::TFormLernfortschritt(const QStringList& log, const QLocale& gebiet,
                                            TLernfortschritt::TAufgabenZahl aufgabenZahl,
-                                           IMeldungen& meldungen, TBerichtVorschau* vorschau,
-                                           QWidget* eltern)
+                                           IMeldungen& meldungen, IBerichtModul& modul,
+                                           TBerichtVorschau* vorschau, QWidget* eltern)
     : QDialog(eltern), m_inhalt(TAuswertungsLeser::lesen(log, gebiet)),
       m_aufgabenZahl(std::move(aufgabenZahl)), m_meldungen(meldungen), m_vorschau(vorschau) {
     setObjectName(QStringLiteral("FormLernfortschritt"));
@@ -74,13 +55,7 @@ TFormLernfortschritt::TFormLernfortschritt(const QStringList& log, const QLocale
         LektionsAuswahl->setItemData(LektionsAuswahl->count() - 1, l, Qt::ToolTipRole);
     }
 
-    auto* chart = new QChart;
-    chart->setObjectName(QStringLiteral("Diagramm"));
-    chart->setTitle(QStringLiteral("Erfolgsquote der Lektionen"));
-    chart->legend()->setAlignment(Qt::AlignRight);
-    FortschrittsDiagramm = new QChartView(chart, this);
-    FortschrittsDiagramm->setObjectName(QStringLiteral("FortschrittsDiagramm"));
-    FortschrittsDiagramm->setRenderHint(QPainter::Antialiasing);
+    FortschrittsDiagramm = modul.fortschrittsDiagramm(this);
 
     FortschrittsTabelle = new QTableWidget(0, 6, this);
     FortschrittsTabelle->setObjectName(QStringLiteral("FortschrittsTabelle"));
@@ -121,8 +96,8 @@ TFormLernfortschritt::TFormLernfortschritt(const QStringList& log, const QLocale
     aktualisieren();
 }
 
-QChart* TFormLernfortschritt::diagramm() const {
-    return FortschrittsDiagramm->chart();
+QObject* TFormLernfortschritt::diagramm() const {
+    return FortschrittsDiagramm->diagramm();
 }
 
 void TFormLernfortschritt::resizeEvent(QResizeEvent* ereignis) {
@@ -137,7 +112,7 @@ void TFormLernfortschritt::FormResize() {
     BenutzerAuswahl->setGeometry(70, 8, 220, 24);
     const int knopfOben = h - 36;
     const int tabelleOben = knopfOben - 8 - kTabellenHoehe;
-    FortschrittsDiagramm->setGeometry(8, 40, w - 16, std::max(100, tabelleOben - 48));
+    FortschrittsDiagramm->widget()->setGeometry(8, 40, w - 16, std::max(100, tabelleOben - 48));
     FortschrittsTabelle->setGeometry(8, tabelleOben, w - 16, kTabellenHoehe);
     SchliessenBtn->setGeometry(w - 8 - 110, knopfOben, 110, 28);
     DiagrammDruckenBtn->setGeometry(w - 8 - 110 - 6 - 150, knopfOben, 150, 28);
@@ -167,80 +142,16 @@ void TFormLernfortschritt::aktualisieren() {
 }
 
 void TFormLernfortschritt::diagrammFuellen() {
-    QChart* chart = FortschrittsDiagramm->chart();
-    chart->removeAllSeries();
-    // Removed axes come back into our hands.
-    for (QAbstractAxis* achse : chart->axes()) {
-        chart->removeAxis(achse);
-        delete achse;
-    }
-
-    qint64 erste = 0, letzte = 0;
-    bool gefunden = false;
-    for (const TLektionsVerlauf& v : std::as_const(m_verlaeufe))
-        for (const TFortschrittsPunkt& p : v.punkte) {
-            erste = gefunden ? std::min(erste, p.msek) : p.msek;
-            letzte = gefunden ? std::max(letzte, p.msek) : p.msek;
-            gefunden = true;
-        }
-    if (!gefunden) {
-        const qint64 jetzt = QDateTime::currentMSecsSinceEpoch();
-        erste = jetzt - 86400000;
-        letzte = jetzt;
-    }
-    // One day on either side, so that a single run does not sit on the axis.
-    erste -= 86400000;
-    letzte += 86400000;
-
-    auto* x = new QDateTimeAxis;
-    x->setFormat(QStringLiteral("dd.MM.yyyy"));
-    x->setTitleText(QStringLiteral("Datum"));
-    x->setRange(QDateTime::fromMSecsSinceEpoch(erste), QDateTime::fromMSecsSinceEpoch(letzte));
-    x->setTickCount(6);
-    auto* y = new QValueAxis;
-    y->setRange(0, 100);
-    y->setTitleText(QStringLiteral("Erfolgsquote in %"));
-    y->setLabelFormat(QStringLiteral("%d"));
-    y->setTickCount(6);
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-
-    for (const TBandFarbe& b : kBaender) {
-        auto* unten = new QLineSeries;
-        auto* oben = new QLineSeries;
-        unten->append(double(erste), b.von);
-        unten->append(double(letzte), b.von);
-        oben->append(double(erste), b.bis);
-        oben->append(double(letzte), b.bis);
-        auto* band = new QAreaSeries(oben, unten);
-        // The band does not own its edges; they go with it.
-        oben->setParent(band);
-        unten->setParent(band);
-        band->setObjectName(QStringLiteral("Band"));
-        band->setBrush(b.farbe);
-        band->setPen(Qt::NoPen);
-        chart->addSeries(band);
-        band->attachAxis(x);
-        band->attachAxis(y);
-        for (QLegendMarker* m : chart->legend()->markers(band))
-            m->setVisible(false);
-    }
+    QList<TDiagrammLinie> linien;
+    linien.reserve(m_verlaeufe.size());
     for (const TLektionsVerlauf& v : std::as_const(m_verlaeufe)) {
-        if (v.punkte.isEmpty())
-            continue;
-        QList<QPointF> punkte;
-        punkte.reserve(v.punkte.size());
+        TDiagrammLinie linie{v.anzeigeName, {}};
+        linie.punkte.reserve(v.punkte.size());
         for (const TFortschrittsPunkt& p : v.punkte)
-            punkte.append(QPointF(double(p.msek), p.quote));
-        auto* linie = new QLineSeries;
-        linie->setObjectName(QStringLiteral("Verlauf"));
-        linie->setName(v.anzeigeName);
-        linie->replace(punkte);
-        linie->setPointsVisible(punkte.size() <= 200);
-        chart->addSeries(linie);
-        linie->attachAxis(x);
-        linie->attachAxis(y);
+            linie.punkte.append(QPointF(double(p.msek), p.quote));
+        linien.append(std::move(linie));
     }
+    FortschrittsDiagramm->fuellen(linien);
 }
 
 void TFormLernfortschritt::tabelleFuellen() {
@@ -266,13 +177,12 @@ void TFormLernfortschritt::tabelleFuellen() {
 }
 
 void TFormLernfortschritt::diagrammMalen(QPainter& maler, const QRectF& ziel) {
-    FortschrittsDiagramm->render(&maler, ziel, FortschrittsDiagramm->viewport()->rect(),
-                                 Qt::KeepAspectRatio);
+    FortschrittsDiagramm->malen(maler, ziel);
 }
 
 QByteArray TFormLernfortschritt::alsPng() {
     // Twice the window's size, so that the picture stays sharp on paper.
-    const QSize groesse = FortschrittsDiagramm->viewport()->size() * 2;
+    const QSize groesse = FortschrittsDiagramm->ansichtsGroesse() * 2;
     QImage bild(groesse, QImage::Format_RGB32);
     bild.fill(Qt::white);
     {

@@ -4,10 +4,10 @@
 
 #include <QDialog>
 
+class IBerichtModul;
+class IFortschrittsDiagramm;
 class IMeldungen;
 class TBerichtVorschau;
-class QChart;
-class QChartView;
 class QComboBox;
 class QLabel;
 class QPainter;
@@ -19,14 +19,16 @@ class QTableWidget;
 class TFormLernfortschritt : public QDialog {
     Q_OBJECT
 public:
-    // `vorschau`: null when printing is locked.
+    // `modul` draws the chart; `vorschau`: null when printing is locked.
     TFormLernfortschritt(const QStringList& log, const QLocale& gebiet,
                          TLernfortschritt::TAufgabenZahl aufgabenZahl, IMeldungen& meldungen,
-                         TBerichtVorschau* vorschau, QWidget* eltern = nullptr);
+                         IBerichtModul& modul, TBerichtVorschau* vorschau,
+                         QWidget* eltern = nullptr);
 
     const TAuswertungsInhalt& inhalt() const { return m_inhalt; }
     const QList<TLektionsVerlauf>& verlaeufe() const { return m_verlaeufe; }
-    QChart* diagramm() const;
+    // The chart object (a QChart), for checks.
+    QObject* diagramm() const;
 
     void aktualisieren();
     void DiagrammSpeichernBtnClick();
@@ -52,7 +54,7 @@ private:
 
     QComboBox* BenutzerAuswahl = nullptr;
     QComboBox* LektionsAuswahl = nullptr;
-    QChartView* FortschrittsDiagramm = nullptr;
+    IFortschrittsDiagramm* FortschrittsDiagramm = nullptr;
     QTableWidget* FortschrittsTabelle = nullptr;
     QLabel* HinweisLabel = nullptr;
     QLabel* BenutzerLabel = nullptr;

@@ -6,62 +6,36 @@
 #include "printing/ui/TBerichtPdf.h"
 #include "shell/IMeldungen.h"
 #include "shell/TTexte.h"
+#include "shell/berichtmodul/IBerichtModul.h"
 #include "shell/ui/IModalDialoge.h"
+#include "shell/ui/TBerichtModulLader.h"
 
-#include <QAction>
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
-#include <QScreen>
-#include <QToolBar>
 
 TBerichtVorschau::TBerichtVorschau(IModalDialoge& dialoge, IMeldungen& meldungen, QWidget* eltern)
     : m_dialoge(dialoge), m_meldungen(meldungen), m_eltern(eltern) {}
 
 void TBerichtVorschau::zeigen(const TFertigerBericht& bericht) {
-    QPrinter drucker(QPrinter::HighResolution);
+    TVorschauAuftrag auftrag;
+    auftrag.titel = bericht.titel();
+    auftrag.dokument = bericht.titel().trimmed();
     // A4 portrait on the whole printable area of the printer.
-    drucker.setFullPage(false);
-    drucker.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    drucker.setDocName(bericht.titel().trimmed());
-
-    vorschauZeigen(
-        drucker, bericht.titel(),
-        [&bericht](QPrinter* p) { TBerichtMaler::allesMalen(*p, bericht); },
-        [this, &bericht] { pdfSpeichern(bericht); });
+    auftrag.seite =
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    auftrag.malen = [&bericht](QPagedPaintDevice& p) { TBerichtMaler::allesMalen(p, bericht); };
+    auftrag.pdf = [this, &bericht] { pdfSpeichern(bericht); };
+    vorschauZeigen(auftrag);
 }
 
-void TBerichtVorschau::vorschauZeigen(QPrinter& drucker, const QString& titel,
-                                      const std::function<void(QPrinter*)>& malen,
-                                      const std::function<void()>& pdfAusgabe) {
-    QPrintPreviewDialog dialog(&drucker, m_eltern);
-    dialog.setObjectName(QStringLiteral("Druckvorschau"));
-    dialog.setWindowTitle(titel);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, malen);
-    if (QToolBar* leiste = dialog.findChild<QToolBar*>()) {
-        leiste->addSeparator();
-        QAction* pdf = leiste->addAction(QStringLiteral("Als PDF speichern..."));
-        pdf->setObjectName(QStringLiteral("PdfSpeichern"));
-        pdf->setToolTip(QStringLiteral("Speichert den Ausdruck als PDF-Datei."));
-        QObject::connect(pdf, &QAction::triggered, &dialog, pdfAusgabe);
-        QAction* schliessen = leiste->addAction(QStringLiteral("Schließen"));
-        schliessen->setObjectName(QStringLiteral("VorschauSchliessen"));
-        QObject::connect(schliessen, &QAction::triggered, &dialog, &QDialog::accept);
-    }
-    if (auto* ansicht = dialog.findChild<QPrintPreviewWidget*>())
-        ansicht->setZoomMode(QPrintPreviewWidget::FitInView);
-    // Tall enough that a whole page is readable, wide enough for every tool; on the screen.
-    QSize groesse(900, 940);
-    if (const QScreen* schirm = QGuiApplication::primaryScreen())
-        groesse = groesse.boundedTo(schirm->availableGeometry().size() - QSize(40, 60));
-    dialog.resize(groesse);
-    m_dialoge.ausfuehren(dialog);
+void TBerichtVorschau::vorschauZeigen(const TVorschauAuftrag& auftrag) {
+    QString meldung;
+    if (IBerichtModul* modul = TBerichtModulLader::modul(&meldung))
+        modul->vorschauZeigen(m_dialoge, m_eltern, auftrag);
+    else
+        m_meldungen.meldung(TMeldungsArt::Fehler, TTexte::kurzTitel(), meldung);
 }
 
 void TBerichtVorschau::pdfSpeichern(const TFertigerBericht& bericht) {
@@ -82,18 +56,17 @@ void TBerichtVorschau::pdfSpeichern(const TFertigerBericht& bericht) {
 }
 
 void TBerichtVorschau::grafikZeigen(const QString& titel, const TGrafikMaler& malen) {
-    QPrinter drucker(QPrinter::HighResolution);
-    drucker.setFullPage(false);
-    drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-    drucker.setDocName(titel);
-    vorschauZeigen(
-        drucker, titel,
-        [&malen](QPrinter* p) {
-            QPainter maler(p);
-            malen(maler, QRectF(0, 0, p->width(), p->height()));
-        },
-        [this, &titel, &malen] { grafikPdfSpeichern(titel, malen); });
+    TVorschauAuftrag auftrag;
+    auftrag.titel = titel;
+    auftrag.dokument = titel;
+    auftrag.seite = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    auftrag.malen = [&malen](QPagedPaintDevice& p) {
+        QPainter maler(&p);
+        malen(maler, QRectF(0, 0, p.width(), p.height()));
+    };
+    auftrag.pdf = [this, &titel, &malen] { grafikPdfSpeichern(titel, malen); };
+    vorschauZeigen(auftrag);
 }
 
 void TBerichtVorschau::grafikPdfSpeichern(const QString& titel, const TGrafikMaler& malen) {

@@ -9,12 +9,13 @@
 class IMeldungen;
 class IModalDialoge;
 class QPainter;
-class QPrinter;
 class QRectF;
 class QWidget;
+struct TVorschauAuftrag;
 
 // The preview window: one whole page in view, zoom, page setup, printing to any printer the
-// system knows, and a PDF copy written through the safe-write path.
+// system knows, and a PDF copy written through the safe-write path. The window itself comes
+// from the report module; without it the user is told so.
 class TBerichtVorschau : public IBerichtVorschau {
 public:
     TBerichtVorschau(IModalDialoge& dialoge, IMeldungen& meldungen, QWidget* eltern);
@@ -30,9 +31,7 @@ public:
     void grafikPdfSpeichern(const QString& titel, const TGrafikMaler& malen);
 
 private:
-    void vorschauZeigen(QPrinter& drucker, const QString& titel,
-                        const std::function<void(QPrinter*)>& malen,
-                        const std::function<void()>& pdf);
+    void vorschauZeigen(const TVorschauAuftrag& auftrag);
 
     IModalDialoge& m_dialoge;
     IMeldungen& m_meldungen;

@@ -17,6 +17,7 @@
 #include "shell/TTexte.h"
 #include "shell/TTippsDatei.h"
 #include "shell/ui/IModalDialoge.h"
+#include "shell/ui/TBerichtModulLader.h"
 #include "shell/ui/TFormPlacement.h"
 #include "shell/ui/THilfeFenster.h"
 #include "shell/ui/TSchriftUmwandlung.h"
@@ -190,6 +191,12 @@ void TForm1::verbinden() {
 }
 
 void TForm1::LernfortschrittClick() {
+    QString meldung;
+    IBerichtModul* modul = TBerichtModulLader::modul(&meldung);
+    if (!modul) {
+        m_plattform.meldungen.meldung(TMeldungsArt::Fehler, TTexte::kurzTitel(), meldung);
+        return;
+    }
     // The log as it stands in memory, with this run's records; the file is not touched. The
     // rates are reckoned on the lessons' files, each read once.
     QHash<QString, qsizetype> zahlen;
@@ -206,7 +213,8 @@ void TForm1::LernfortschrittClick() {
     // Printing follows the lock of the administrator mode; reading the log is always allowed.
     const bool drucken = aktion(QStringLiteral("LektionsReport"))->isEnabled();
     TFormLernfortschritt fenster(m_trainer->LogStrHolder, QLocale::system(), aufgabenZahl,
-                                 m_plattform.meldungen, drucken ? m_vorschau.get() : nullptr, this);
+                                 m_plattform.meldungen, *modul,
+                                 drucken ? m_vorschau.get() : nullptr, this);
     m_dialoge.ausfuehren(fenster);
 }
 

@@ -1,10 +1,7 @@
 #include "shell/ui/TQtKlang.h"
 
 #include "shell/klangmodul/IKlangModul.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
+#include "shell/ui/TModulLader.h"
 
 // The clips live in drilla_gui, a static library: without a reference from code the linker
 // drops their resource object and every program would play nothing.
@@ -19,24 +16,16 @@ TQtKlang::TQtKlang(QStringList ordner) : ordner_(std::move(ordner)) {
 TQtKlang::~TQtKlang() = default;
 
 QStringList TQtKlang::standardOrdner() {
-    const QString programm = QCoreApplication::applicationDirPath();
-    return {programm, QDir::cleanPath(programm + QStringLiteral("/" DRILLA_MODUL_RELATIV))};
+    return TModulLader::standardOrdner();
 }
 
 IKlangModul* TQtKlang::modul() {
     if (geladen_)
         return modul_.get();
     geladen_ = true;
-    for (const QString& ordner : ordner_) {
-        QLibrary bibliothek(ordner + QStringLiteral("/drilla_klang"));
-        // The module stays loaded for the run: its objects live as long as this player.
-        bibliothek.setLoadHints(QLibrary::PreventUnloadHint);
-        if (auto erzeugen = reinterpret_cast<TKlangmodulErzeugen>(
-                bibliothek.resolve(DRILLA_KLANGMODUL_ERZEUGEN))) {
-            modul_.reset(erzeugen());
-            break;
-        }
-    }
+    if (auto erzeugen = reinterpret_cast<TKlangmodulErzeugen>(TModulLader::laden(
+            ordner_, QStringLiteral("drilla_klang"), DRILLA_KLANGMODUL_ERZEUGEN)))
+        modul_.reset(erzeugen());
     return modul_.get();
 }
 

@@ -1,6 +1,7 @@
 #include "shell/ui/TSymbole.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
@@ -80,6 +81,83 @@ private:
     QList<QSize> m_groessen;
     std::shared_ptr<QIcon> m_fertig;
 };
+
+// An icon that draws each of its sizes only when a picture of that size is first asked for.
+// It answers as an icon holding all sizes as normal, off pixmaps: the size picked for a
+// request is the smallest whose area is at least the requested one, else the largest, and
+// the other modes and states are made from that picture. The drawn pictures sit in a plain
+// icon, which then picks the same one, because the best size is always among them.
+class TGroessenSymbol : public QIconEngine {
+public:
+    TGroessenSymbol(std::function<QPixmap(int)> zeichnen, QList<int> groessen)
+        : m_d(std::make_shared<TDaten>()) {
+        m_d->zeichnen = std::move(zeichnen);
+        m_d->groessen = std::move(groessen);
+    }
+
+    void paint(QPainter* maler, const QRect& rahmen, QIcon::Mode modus,
+               QIcon::State zustand) override {
+        const QPaintDevice* geraet = maler->device();
+        const qreal dpr = geraet ? geraet->devicePixelRatio() : qApp->devicePixelRatio();
+        maler->drawPixmap(rahmen, pixmap(rahmen.size() * dpr, modus, zustand));
+    }
+    QPixmap pixmap(const QSize& groesse, QIcon::Mode modus, QIcon::State zustand) override {
+        const int g = wahl(groesse);
+        if (!m_d->gezeichnete.contains(g)) {
+            m_d->bilder.addPixmap(m_d->zeichnen(g));
+            m_d->gezeichnete.append(g);
+        }
+        // A ratio of 1 asks the inner engine for exactly this size; the caller sets the ratio.
+        return m_d->bilder.pixmap(groesse, 1.0, modus, zustand);
+    }
+    QSize actualSize(const QSize& groesse, QIcon::Mode, QIcon::State) override {
+        QSize ergebnis(wahl(groesse), wahl(groesse));
+        if (ergebnis.width() > groesse.width() || ergebnis.height() > groesse.height())
+            ergebnis.scale(groesse, Qt::KeepAspectRatio);
+        return ergebnis;
+    }
+    QList<QSize> availableSizes(QIcon::Mode modus, QIcon::State zustand) override {
+        QList<QSize> ergebnis;
+        if (modus == QIcon::Normal && zustand == QIcon::Off)
+            for (int g : m_d->groessen)
+                ergebnis.append(QSize(g, g));
+        return ergebnis;
+    }
+    bool isNull() override { return m_d->groessen.isEmpty(); }
+    QString key() const override { return QStringLiteral("TGroessenSymbol"); }
+    QIconEngine* clone() const override {
+        auto* kopie = new TGroessenSymbol(*this);
+        return kopie;
+    }
+
+private:
+    struct TDaten {
+        std::function<QPixmap(int)> zeichnen;
+        QList<int> groessen;
+        QList<int> gezeichnete;
+        QIcon bilder;
+    };
+
+    int wahl(const QSize& groesse) const {
+        const qint64 flaeche = qint64(groesse.width()) * groesse.height();
+        int kleinsteGenuegende = 0, groesste = 0;
+        for (int g : m_d->groessen) {
+            if (qint64(g) * g >= flaeche && (kleinsteGenuegende == 0 || g < kleinsteGenuegende))
+                kleinsteGenuegende = g;
+            groesste = std::max(groesste, g);
+        }
+        return kleinsteGenuegende ? kleinsteGenuegende : groesste;
+    }
+
+    // Shared by the copies, so a picture is drawn once for all of them.
+    std::shared_ptr<TDaten> m_d;
+};
+
+QIcon groessenweise(QList<int> groessen, qreal einheit, TZeichner zeichner) {
+    return QIcon(new TGroessenSymbol(
+        [einheit, zeichner = std::move(zeichner)](int g) { return zeichne(g, einheit, zeichner); },
+        std::move(groessen)));
+}
 
 QPen stift(const QColor& farbe, qreal breite) {
     return QPen(farbe, breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -319,7 +397,7 @@ QIcon TSymbole::werkzeug(int nummer) {
     default:
         return QIcon();
     }
-    return symbol({24, 48}, 24, zeichner);
+    return groessenweise({24, 48}, 24, std::move(zeichner));
 }
 
 QIcon TSymbole::spaet(std::function<QIcon()> bauen, QList<QSize> groessen) {

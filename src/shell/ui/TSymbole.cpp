@@ -50,11 +50,14 @@ public:
                QIcon::State zustand) override {
         fertig().paint(maler, rahmen, Qt::AlignCenter, modus, zustand);
     }
+    // The inner icon is asked with a ratio of 1: the caller has already scaled the size by the
+    // screen's ratio and sets the ratio of the result; asking with the application's ratio
+    // would scale twice and pick a larger picture on high-density screens.
     QPixmap pixmap(const QSize& groesse, QIcon::Mode modus, QIcon::State zustand) override {
-        return fertig().pixmap(groesse, modus, zustand);
+        return fertig().pixmap(groesse, 1.0, modus, zustand);
     }
     QSize actualSize(const QSize& groesse, QIcon::Mode modus, QIcon::State zustand) override {
-        return fertig().actualSize(groesse, modus, zustand);
+        return fertig().pixmap(groesse, 1.0, modus, zustand).size();
     }
     QList<QSize> availableSizes(QIcon::Mode modus, QIcon::State zustand) override {
         if (m_fertig)
@@ -291,6 +294,36 @@ void zurueck(QPainter& p) {
     p.drawPolygon(QPolygonF({QPointF(2.5, 9), QPointF(9, 3.5), QPointF(9, 14.5)}));
 }
 
+// Blackboard with "A b c"; the grid is 64 units.
+void tafel(QPainter& p) {
+    // Wooden frame.
+    p.setPen(stift(QColor(90, 50, 20), 2));
+    p.setBrush(QColor(160, 100, 45));
+    p.drawRoundedRect(QRectF(3, 7, 58, 46), 4, 4);
+    // Board.
+    QLinearGradient flaeche(0, 11, 0, 49);
+    flaeche.setColorAt(0, QColor(40, 100, 60));
+    flaeche.setColorAt(1, QColor(20, 70, 40));
+    p.setPen(Qt::NoPen);
+    p.setBrush(flaeche);
+    p.drawRect(QRectF(8, 12, 48, 36));
+    // Legs.
+    p.setPen(stift(QColor(90, 50, 20), 4));
+    p.drawLine(QPointF(14, 54), QPointF(10, 61));
+    p.drawLine(QPointF(50, 54), QPointF(54, 61));
+    // Chalk writing.
+    QFont schrift(QStringLiteral("Sans Serif"));
+    schrift.setPixelSize(19);
+    schrift.setBold(true);
+    p.setFont(schrift);
+    p.setPen(QColor(245, 245, 235));
+    p.drawText(QRectF(8, 12, 48, 36), Qt::AlignCenter, QStringLiteral("A b c"));
+    // Chalk stick on the ledge.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(40, 49, 9, 2.5), 1, 1);
+}
+
 } // namespace
 
 QPixmap TSymbole::info(int groesse) {
@@ -370,34 +403,43 @@ QPixmap TSymbole::loesung(int groesse) {
     });
 }
 
-QIcon TSymbole::werkzeug(int nummer) {
-    TZeichner zeichner;
+namespace {
+
+TZeichner werkzeugZeichner(int nummer) {
     switch (nummer) {
     case 1:
-        zeichner = lektionen;
-        break;
+        return lektionen;
     case 2:
-        zeichner = kontrolle;
-        break;
+        return kontrolle;
     case 3:
-        zeichner = drucker;
-        break;
+        return drucker;
     case 4:
-        zeichner = zahnrad;
-        break;
+        return zahnrad;
     case 5:
-        zeichner = hilfe;
-        break;
+        return hilfe;
     case 6:
-        zeichner = beenden;
-        break;
+        return beenden;
     case 7:
-        zeichner = zurueck;
-        break;
+        return zurueck;
     default:
-        return QIcon();
+        return {};
     }
+}
+
+} // namespace
+
+QIcon TSymbole::werkzeug(int nummer) {
+    TZeichner zeichner = werkzeugZeichner(nummer);
+    if (!zeichner)
+        return QIcon();
     return groessenweise({24, 48}, 24, std::move(zeichner));
+}
+
+QIcon TSymbole::werkzeugZeichnen(int nummer) {
+    const TZeichner zeichner = werkzeugZeichner(nummer);
+    if (!zeichner)
+        return QIcon();
+    return symbol({24, 48}, 24, zeichner);
 }
 
 QIcon TSymbole::spaet(std::function<QIcon()> bauen, QList<QSize> groessen) {
@@ -405,39 +447,9 @@ QIcon TSymbole::spaet(std::function<QIcon()> bauen, QList<QSize> groessen) {
 }
 
 QIcon TSymbole::programm() {
-    QList<QSize> groessen;
-    for (int g : {16, 24, 32, 48, 64, 128})
-        groessen.append(QSize(g, g));
-    return spaet(programmZeichnen, groessen);
+    return groessenweise({16, 24, 32, 48, 64, 128}, 64, tafel);
 }
 
 QIcon TSymbole::programmZeichnen() {
-    return symbol({16, 24, 32, 48, 64, 128}, 64, [](QPainter& p) {
-        // Wooden frame.
-        p.setPen(stift(QColor(90, 50, 20), 2));
-        p.setBrush(QColor(160, 100, 45));
-        p.drawRoundedRect(QRectF(3, 7, 58, 46), 4, 4);
-        // Board.
-        QLinearGradient tafel(0, 11, 0, 49);
-        tafel.setColorAt(0, QColor(40, 100, 60));
-        tafel.setColorAt(1, QColor(20, 70, 40));
-        p.setPen(Qt::NoPen);
-        p.setBrush(tafel);
-        p.drawRect(QRectF(8, 12, 48, 36));
-        // Legs.
-        p.setPen(stift(QColor(90, 50, 20), 4));
-        p.drawLine(QPointF(14, 54), QPointF(10, 61));
-        p.drawLine(QPointF(50, 54), QPointF(54, 61));
-        // Chalk writing.
-        QFont schrift(QStringLiteral("Sans Serif"));
-        schrift.setPixelSize(19);
-        schrift.setBold(true);
-        p.setFont(schrift);
-        p.setPen(QColor(245, 245, 235));
-        p.drawText(QRectF(8, 12, 48, 36), Qt::AlignCenter, QStringLiteral("A b c"));
-        // Chalk stick on the ledge.
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        p.drawRoundedRect(QRectF(40, 49, 9, 2.5), 1, 1);
-    });
+    return symbol({16, 24, 32, 48, 64, 128}, 64, tafel);
 }

@@ -3,6 +3,7 @@
 #include "shell/TNewIniFile.h"
 #include "shell/TProgrammablauf.h"
 #include "shell/TSchriftWahl.h"
+#include "shell/ui/TWerkzeugKnopf.h"
 #include "shell/ui/TfrmLMDFontForm.h"
 #include "tiles/ui/TZeichenfeld.h"
 
@@ -136,7 +137,7 @@ private slots:
         if (art == TSchriftWahl::TArt::Feld)
             QCOMPARE(kind("FrageLabel")->palette().color(QPalette::WindowText), QColor(Qt::red));
         else
-            QVERIFY(kind("btn1")->styleSheet().contains(QStringLiteral("#ff0000")));
+            QCOMPARE(kind<TWerkzeugKnopf>("btn1")->textFarbe(), QColor(Qt::red));
 
         beenden();
         gestartet();

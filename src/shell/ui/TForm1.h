@@ -88,6 +88,8 @@ private:
     void erzeugeWerkzeugleiste();
     void erzeugeMenues();
     void erzeugeStatusleiste();
+    // The menus' style sheet: the item heights and paddings, and the colour of enabled items.
+    static QString menuBlatt(const QColor& farbe);
     QAction* neueAktion(QMenu* menu, const char* name, const QString& text, const QString& hinweis);
     void verbinden();
     void optionenVerbinden();

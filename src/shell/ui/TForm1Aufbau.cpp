@@ -2,6 +2,7 @@
 #include "shell/ui/TBauteile.h"
 #include "shell/ui/TForm1.h"
 #include "shell/ui/TSymbole.h"
+#include "shell/ui/TWerkzeugKnopf.h"
 
 #include <QAction>
 #include <QFrame>
@@ -18,6 +19,14 @@ QAction* TForm1::neueAktion(QMenu* menu, const char* name, const QString& text,
     a->setObjectName(QString::fromLatin1(name));
     a->setToolTip(hinweis.isEmpty() ? QString(text).remove(QLatin1Char('&')) : hinweis);
     return a;
+}
+
+QString TForm1::menuBlatt(const QColor& farbe) {
+    // The style sheet draws the items, so the colour goes into it; selected and disabled
+    // entries keep the style's colours.
+    return QStringLiteral("QMenu::item { min-height: 29px; padding: 0px 24px 0px 28px; } "
+                          "QMenu::item:enabled:!selected { color: %1; }")
+        .arg(farbe.name());
 }
 
 void TForm1::erzeugeWerkzeugleiste() {
@@ -44,7 +53,7 @@ void TForm1::erzeugeWerkzeugleiste() {
     const int symbole[] = {1, 2, 3, 4, 5, 6};
     int i = 0;
     for (const Knopf& k : knoepfe) {
-        auto* b = new QToolButton(toppanel);
+        auto* b = new TWerkzeugKnopf(toppanel);
         b->setObjectName(QString::fromLatin1(k.name));
         b->setText(QString::fromUtf8(k.text));
         b->setToolTip(QString::fromUtf8(k.hinweis));
@@ -55,8 +64,6 @@ void TForm1::erzeugeWerkzeugleiste() {
         b->setAutoRaise(true);
         b->setCursor(Qt::PointingHandCursor);
         b->setFont(B::schrift(QStringLiteral("Comic Sans MS"), 16));
-        b->setStyleSheet(
-            QStringLiteral("QToolButton { color: black; } QToolButton:hover { color: navy; }"));
         m_knoepfe.append(b);
     }
 }
@@ -66,8 +73,9 @@ void TForm1::erzeugeMenues() {
         auto* m = new QMenu(this);
         m->setObjectName(QString::fromLatin1(name));
         m->setToolTipsVisible(true);
-        m->setStyleSheet(
-            QStringLiteral("QMenu::item { min-height: 29px; padding: 0px 24px 0px 28px; }"));
+        // The start-up sets the menu font's colour; black is its default, so the sheet is
+        // set once.
+        m->setStyleSheet(menuBlatt(Qt::black));
         m_knoepfe[knopf]->setMenu(m);
         m_menues.append(m);
         m_knoepfe[knopf]->setPopupMode(QToolButton::InstantPopup);

@@ -10,6 +10,7 @@
 #include "shell/ui/THilfeFenster.h"
 #include "shell/ui/TSchriftUmwandlung.h"
 #include "shell/ui/TTippsFenster.h"
+#include "shell/ui/TWerkzeugKnopf.h"
 #include "tiles/ui/TZeichenfeldTastatur.h"
 
 #include <QAction>
@@ -74,18 +75,14 @@ void TForm1::setzeMenuSchrift(const TSchriftDaten& schrift) {
     const QColor farbe = TSchriftUmwandlung::farbe(schrift.Farbe);
     for (QMenu* menu : m_menues) {
         menu->setFont(f);
-        // The style sheet draws the items, so the colour goes into it; selected and disabled
-        // entries keep the style's colours.
-        menu->setStyleSheet(
-            QStringLiteral("QMenu::item { min-height: 29px; padding: 0px 24px 0px 28px; } "
-                           "QMenu::item:enabled:!selected { color: %1; }")
-                .arg(farbe.name()));
+        // Setting a style sheet re-polishes the menu: only when the colour changed.
+        const QString blatt = menuBlatt(farbe);
+        if (menu->styleSheet() != blatt)
+            menu->setStyleSheet(blatt);
     }
     for (QToolButton* knopf : m_knoepfe) {
         knopf->setFont(f);
-        knopf->setStyleSheet(QStringLiteral("QToolButton { color: %1; } QToolButton:hover { "
-                                            "color: navy; }")
-                                 .arg(farbe.name()));
+        static_cast<TWerkzeugKnopf*>(knopf)->setzeTextFarbe(farbe);
     }
 }
 

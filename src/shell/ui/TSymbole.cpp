@@ -1,6 +1,7 @@
 #include "shell/ui/TSymbole.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
@@ -49,11 +50,14 @@ public:
                QIcon::State zustand) override {
         fertig().paint(maler, rahmen, Qt::AlignCenter, modus, zustand);
     }
+    // The inner icon is asked with a ratio of 1: the caller has already scaled the size by the
+    // screen's ratio and sets the ratio of the result; asking with the application's ratio
+    // would scale twice and pick a larger picture on high-density screens.
     QPixmap pixmap(const QSize& groesse, QIcon::Mode modus, QIcon::State zustand) override {
-        return fertig().pixmap(groesse, modus, zustand);
+        return fertig().pixmap(groesse, 1.0, modus, zustand);
     }
     QSize actualSize(const QSize& groesse, QIcon::Mode modus, QIcon::State zustand) override {
-        return fertig().actualSize(groesse, modus, zustand);
+        return fertig().pixmap(groesse, 1.0, modus, zustand).size();
     }
     QList<QSize> availableSizes(QIcon::Mode modus, QIcon::State zustand) override {
         if (m_fertig)
@@ -80,6 +84,83 @@ private:
     QList<QSize> m_groessen;
     std::shared_ptr<QIcon> m_fertig;
 };
+
+// An icon that draws each of its sizes only when a picture of that size is first asked for.
+// It answers as an icon holding all sizes as normal, off pixmaps: the size picked for a
+// request is the smallest whose area is at least the requested one, else the largest, and
+// the other modes and states are made from that picture. The drawn pictures sit in a plain
+// icon, which then picks the same one, because the best size is always among them.
+class TGroessenSymbol : public QIconEngine {
+public:
+    TGroessenSymbol(std::function<QPixmap(int)> zeichnen, QList<int> groessen)
+        : m_d(std::make_shared<TDaten>()) {
+        m_d->zeichnen = std::move(zeichnen);
+        m_d->groessen = std::move(groessen);
+    }
+
+    void paint(QPainter* maler, const QRect& rahmen, QIcon::Mode modus,
+               QIcon::State zustand) override {
+        const QPaintDevice* geraet = maler->device();
+        const qreal dpr = geraet ? geraet->devicePixelRatio() : qApp->devicePixelRatio();
+        maler->drawPixmap(rahmen, pixmap(rahmen.size() * dpr, modus, zustand));
+    }
+    QPixmap pixmap(const QSize& groesse, QIcon::Mode modus, QIcon::State zustand) override {
+        const int g = wahl(groesse);
+        if (!m_d->gezeichnete.contains(g)) {
+            m_d->bilder.addPixmap(m_d->zeichnen(g));
+            m_d->gezeichnete.append(g);
+        }
+        // A ratio of 1 asks the inner engine for exactly this size; the caller sets the ratio.
+        return m_d->bilder.pixmap(groesse, 1.0, modus, zustand);
+    }
+    QSize actualSize(const QSize& groesse, QIcon::Mode, QIcon::State) override {
+        QSize ergebnis(wahl(groesse), wahl(groesse));
+        if (ergebnis.width() > groesse.width() || ergebnis.height() > groesse.height())
+            ergebnis.scale(groesse, Qt::KeepAspectRatio);
+        return ergebnis;
+    }
+    QList<QSize> availableSizes(QIcon::Mode modus, QIcon::State zustand) override {
+        QList<QSize> ergebnis;
+        if (modus == QIcon::Normal && zustand == QIcon::Off)
+            for (int g : m_d->groessen)
+                ergebnis.append(QSize(g, g));
+        return ergebnis;
+    }
+    bool isNull() override { return m_d->groessen.isEmpty(); }
+    QString key() const override { return QStringLiteral("TGroessenSymbol"); }
+    QIconEngine* clone() const override {
+        auto* kopie = new TGroessenSymbol(*this);
+        return kopie;
+    }
+
+private:
+    struct TDaten {
+        std::function<QPixmap(int)> zeichnen;
+        QList<int> groessen;
+        QList<int> gezeichnete;
+        QIcon bilder;
+    };
+
+    int wahl(const QSize& groesse) const {
+        const qint64 flaeche = qint64(groesse.width()) * groesse.height();
+        int kleinsteGenuegende = 0, groesste = 0;
+        for (int g : m_d->groessen) {
+            if (qint64(g) * g >= flaeche && (kleinsteGenuegende == 0 || g < kleinsteGenuegende))
+                kleinsteGenuegende = g;
+            groesste = std::max(groesste, g);
+        }
+        return kleinsteGenuegende ? kleinsteGenuegende : groesste;
+    }
+
+    // Shared by the copies, so a picture is drawn once for all of them.
+    std::shared_ptr<TDaten> m_d;
+};
+
+QIcon groessenweise(QList<int> groessen, qreal einheit, TZeichner zeichner) {
+    return QIcon(new TGroessenSymbol(
+        [einheit, zeichner = std::move(zeichner)](int g) { return zeichne(g, einheit, zeichner); },
+        std::move(groessen)));
+}
 
 QPen stift(const QColor& farbe, qreal breite) {
     return QPen(farbe, breite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -213,6 +294,36 @@ void zurueck(QPainter& p) {
     p.drawPolygon(QPolygonF({QPointF(2.5, 9), QPointF(9, 3.5), QPointF(9, 14.5)}));
 }
 
+// Blackboard with "A b c"; the grid is 64 units.
+void tafel(QPainter& p) {
+    // Wooden frame.
+    p.setPen(stift(QColor(90, 50, 20), 2));
+    p.setBrush(QColor(160, 100, 45));
+    p.drawRoundedRect(QRectF(3, 7, 58, 46), 4, 4);
+    // Board.
+    QLinearGradient flaeche(0, 11, 0, 49);
+    flaeche.setColorAt(0, QColor(40, 100, 60));
+    flaeche.setColorAt(1, QColor(20, 70, 40));
+    p.setPen(Qt::NoPen);
+    p.setBrush(flaeche);
+    p.drawRect(QRectF(8, 12, 48, 36));
+    // Legs.
+    p.setPen(stift(QColor(90, 50, 20), 4));
+    p.drawLine(QPointF(14, 54), QPointF(10, 61));
+    p.drawLine(QPointF(50, 54), QPointF(54, 61));
+    // Chalk writing.
+    QFont schrift(QStringLiteral("Sans Serif"));
+    schrift.setPixelSize(19);
+    schrift.setBold(true);
+    p.setFont(schrift);
+    p.setPen(QColor(245, 245, 235));
+    p.drawText(QRectF(8, 12, 48, 36), Qt::AlignCenter, QStringLiteral("A b c"));
+    // Chalk stick on the ledge.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(40, 49, 9, 2.5), 1, 1);
+}
+
 } // namespace
 
 QPixmap TSymbole::info(int groesse) {
@@ -292,33 +403,42 @@ QPixmap TSymbole::loesung(int groesse) {
     });
 }
 
-QIcon TSymbole::werkzeug(int nummer) {
-    TZeichner zeichner;
+namespace {
+
+TZeichner werkzeugZeichner(int nummer) {
     switch (nummer) {
     case 1:
-        zeichner = lektionen;
-        break;
+        return lektionen;
     case 2:
-        zeichner = kontrolle;
-        break;
+        return kontrolle;
     case 3:
-        zeichner = drucker;
-        break;
+        return drucker;
     case 4:
-        zeichner = zahnrad;
-        break;
+        return zahnrad;
     case 5:
-        zeichner = hilfe;
-        break;
+        return hilfe;
     case 6:
-        zeichner = beenden;
-        break;
+        return beenden;
     case 7:
-        zeichner = zurueck;
-        break;
+        return zurueck;
     default:
-        return QIcon();
+        return {};
     }
+}
+
+} // namespace
+
+QIcon TSymbole::werkzeug(int nummer) {
+    TZeichner zeichner = werkzeugZeichner(nummer);
+    if (!zeichner)
+        return QIcon();
+    return groessenweise({24, 48}, 24, std::move(zeichner));
+}
+
+QIcon TSymbole::werkzeugZeichnen(int nummer) {
+    const TZeichner zeichner = werkzeugZeichner(nummer);
+    if (!zeichner)
+        return QIcon();
     return symbol({24, 48}, 24, zeichner);
 }
 
@@ -327,39 +447,9 @@ QIcon TSymbole::spaet(std::function<QIcon()> bauen, QList<QSize> groessen) {
 }
 
 QIcon TSymbole::programm() {
-    QList<QSize> groessen;
-    for (int g : {16, 24, 32, 48, 64, 128})
-        groessen.append(QSize(g, g));
-    return spaet(programmZeichnen, groessen);
+    return groessenweise({16, 24, 32, 48, 64, 128}, 64, tafel);
 }
 
 QIcon TSymbole::programmZeichnen() {
-    return symbol({16, 24, 32, 48, 64, 128}, 64, [](QPainter& p) {
-        // Wooden frame.
-        p.setPen(stift(QColor(90, 50, 20), 2));
-        p.setBrush(QColor(160, 100, 45));
-        p.drawRoundedRect(QRectF(3, 7, 58, 46), 4, 4);
-        // Board.
-        QLinearGradient tafel(0, 11, 0, 49);
-        tafel.setColorAt(0, QColor(40, 100, 60));
-        tafel.setColorAt(1, QColor(20, 70, 40));
-        p.setPen(Qt::NoPen);
-        p.setBrush(tafel);
-        p.drawRect(QRectF(8, 12, 48, 36));
-        // Legs.
-        p.setPen(stift(QColor(90, 50, 20), 4));
-        p.drawLine(QPointF(14, 54), QPointF(10, 61));
-        p.drawLine(QPointF(50, 54), QPointF(54, 61));
-        // Chalk writing.
-        QFont schrift(QStringLiteral("Sans Serif"));
-        schrift.setPixelSize(19);
-        schrift.setBold(true);
-        p.setFont(schrift);
-        p.setPen(QColor(245, 245, 235));
-        p.drawText(QRectF(8, 12, 48, 36), Qt::AlignCenter, QStringLiteral("A b c"));
-        // Chalk stick on the ledge.
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        p.drawRoundedRect(QRectF(40, 49, 9, 2.5), 1, 1);
-    });
+    return symbol({16, 24, 32, 48, 64, 128}, 64, tafel);
 }

@@ -13,11 +13,12 @@ public:
     static QPixmap info(int groesse = 32);
     // A light bulb: click it to see the solution.
     static QPixmap loesung(int groesse = 32);
-    // Toolbar buttons, 24x24: 1 lessons, 2 check, 3 print, 4 settings, 5 help, 6 exit,
-    // 7 undo.
-    // Any other number gives a null icon.
+    // Toolbar buttons, 24x24 and 48x48, each size drawn when first needed: 1 lessons, 2 check,
+    // 3 print, 4 settings, 5 help, 6 exit, 7 undo. Any other number gives a null icon.
     static QIcon werkzeug(int nummer);
-    // Blackboard with "A b c", drawn when a picture of it is first needed.
+    // The same, all sizes drawn at once.
+    static QIcon werkzeugZeichnen(int nummer);
+    // Blackboard with "A b c", each size drawn when a picture of it is first needed.
     static QIcon programm();
     // The same, drawn at once.
     static QIcon programmZeichnen();

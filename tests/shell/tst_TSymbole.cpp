@@ -1,0 +1,80 @@
+#include "shell/ui/TSymbole.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+// Icons drawn a size at a time give the very pictures of icons drawn at once, for any size,
+// pixel ratio, mode and state a widget may ask for.
+class tst_TSymbole : public QObject {
+    Q_OBJECT
+
+    static void gleich(const QIcon& spaet, const QIcon& sofort) {
+        QCOMPARE(spaet.isNull(), sofort.isNull());
+        QCOMPARE(spaet.availableSizes(), sofort.availableSizes());
+        QCOMPARE(spaet.availableSizes(QIcon::Disabled), sofort.availableSizes(QIcon::Disabled));
+        for (int g : {1, 16, 20, 23, 24, 25, 34, 36, 48, 49, 64, 100})
+            for (qreal dpr : {1.0, 1.5, 2.0, 3.0})
+                for (QIcon::Mode modus : {QIcon::Normal, QIcon::Disabled, QIcon::Active})
+                    for (QIcon::State zustand : {QIcon::Off, QIcon::On}) {
+                        const QSize groesse(g, g);
+                        const QString fall = QStringLiteral("%1 px, ratio %2, mode %3, state %4")
+                                                 .arg(g)
+                                                 .arg(dpr)
+                                                 .arg(modus)
+                                                 .arg(zustand);
+                        QVERIFY2(spaet.actualSize(groesse, modus, zustand) ==
+                                     sofort.actualSize(groesse, modus, zustand),
+                                 qPrintable(fall));
+                        const QPixmap a = spaet.pixmap(groesse, dpr, modus, zustand);
+                        const QPixmap b = sofort.pixmap(groesse, dpr, modus, zustand);
+                        QVERIFY2(a.devicePixelRatio() == b.devicePixelRatio(), qPrintable(fall));
+                        QVERIFY2(a.toImage() == b.toImage(), qPrintable(fall));
+                        QImage malA(g + 4, g + 4, QImage::Format_ARGB32_Premultiplied);
+                        malA.setDevicePixelRatio(dpr);
+                        malA.fill(Qt::transparent);
+                        QImage malB = malA.copy();
+                        {
+                            QPainter p(&malA);
+                            spaet.paint(&p, QRect(2, 2, g, g), Qt::AlignCenter, modus, zustand);
+                        }
+                        {
+                            QPainter p(&malB);
+                            sofort.paint(&p, QRect(2, 2, g, g), Qt::AlignCenter, modus, zustand);
+                        }
+                        QVERIFY2(malA == malB, qPrintable(fall));
+                    }
+    }
+
+private slots:
+    void werkzeugSymbole_data() {
+        QTest::addColumn<int>("nummer");
+        for (int n = 0; n <= 8; ++n)
+            QTest::addRow("%d", n) << n;
+    }
+    void werkzeugSymbole() {
+        QFETCH(int, nummer);
+        gleich(TSymbole::werkzeug(nummer), TSymbole::werkzeugZeichnen(nummer));
+        // Copies share the pictures drawn so far and still answer alike.
+        const QIcon kopie = TSymbole::werkzeug(nummer);
+        QIcon zweite = kopie;
+        gleich(zweite, TSymbole::werkzeugZeichnen(nummer));
+        gleich(kopie, TSymbole::werkzeugZeichnen(nummer));
+    }
+    void programmSymbol() { gleich(TSymbole::programm(), TSymbole::programmZeichnen()); }
+    void spaetGebautesSymbol() {
+        gleich(TSymbole::spaet([] { return TSymbole::werkzeugZeichnen(3); },
+                               {QSize(24, 24), QSize(48, 48)}),
+               TSymbole::werkzeugZeichnen(3));
+    }
+};
+
+// On a screen of ratio 2 an icon that asked the application's ratio would scale twice.
+int main(int argc, char* argv[]) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication anwendung(argc, argv);
+    tst_TSymbole test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_TSymbole.moc"

@@ -8,26 +8,23 @@
 // bench_start: times both processes in pairs (floor, trainer, floor, trainer, ...) on an empty
 // program directory and on one with the shipped tips file, and prints medians and the ratio.
 #include "shell/TInstallation.h"
-#include "shell/TTexte.h"
 #include "shell/ui/IModalDialoge.h"
+#include "shell/ui/TAnwendungsStart.h"
 #include "shell/ui/TForm1.h"
 #include "shell/ui/TQtKlang.h"
 #include "shell/ui/TQtMeldungen.h"
 #include "shell/ui/TQtShell.h"
-#include "shell/ui/TQtUebersetzung.h"
 #include "shell/ui/TQtUhr.h"
 #include "shell/ui/TQtWarten.h"
 #include "shell/ui/TQtZufall.h"
-#include "shell/ui/TSymbole.h"
+#include "shell/ui/TSchriftVorlauf.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QIcon>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -62,11 +59,9 @@ public:
 };
 
 int einmal(int argc, char* argv[]) {
+    TSchriftVorlauf schriften;
     QApplication anwendung(argc, argv);
-    anwendung.setApplicationName(TTexte::kurzTitel());
-    TQtUebersetzung::laden(anwendung);
-    anwendung.setWindowIcon(TSymbole::spaet(
-        [] { return QIcon(QStringLiteral(":/symbol/drilla.png")); }, {QSize(256, 256)}));
+    TAnwendungsStart::einrichten(anwendung);
     TPromptEnde meldungen;
     TQtKlang klang;
     TQtWarten warten;
@@ -74,14 +69,13 @@ int einmal(int argc, char* argv[]) {
     TQtUhr uhr;
     TQtZufall zufall;
     TZeigen dialoge;
+    schriften.warten();
     TForm1 fenster({meldungen, klang, warten, shell, uhr, zufall}, dialoge);
     meldungen.setzeEltern(&fenster);
     const TInstallation installation =
         TInstallation::ermitteln(QString::fromLocal8Bit(argv[2]), {});
-    const QStringList shellOrdner = {
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)};
-    fenster.FormCreate(installation.ProgrammVerzeichnis, installation.Netzwerkmodus, shellOrdner,
+    fenster.FormCreate(installation.ProgrammVerzeichnis, installation.Netzwerkmodus,
+                       TAnwendungsStart::shellOrdner(),
                        QDir::homePath() + QStringLiteral("/.drilla/"));
     return 1; // the prompt ends the process
 }

@@ -197,12 +197,12 @@ private slots:
         gestartet();
         for (const char* name : {"LektionenPopup", "FehlerPopUp", "ArbeitsblattPopup",
                                  "EinstellungPopupMenu", "HilfePopup"}) {
+            // As the user sees it: opened.
             auto* menu = kind<QMenu>(name);
-            menu->ensurePolished();
-            menu->adjustSize();
-            QImage bild(menu->size(), QImage::Format_RGB32);
-            bild.fill(Qt::white);
-            menu->render(&bild);
+            menu->popup(QPoint(0, 0));
+            QVERIFY(QTest::qWaitForWindowExposed(menu));
+            const QImage bild = menu->grab().toImage();
+            menu->hide();
             int rot = 0;
             for (int y = 0; y < bild.height(); ++y)
                 for (int x = 0; x < bild.width(); ++x) {

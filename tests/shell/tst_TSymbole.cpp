@@ -5,8 +5,9 @@
 #include <QPainter>
 #include <QtTest>
 
-// Icons drawn a size at a time give the very pictures of icons drawn at once, for any size,
-// pixel ratio, mode and state a widget may ask for.
+// Icons loaded a size at a time give the very pictures of icons holding all sizes at once, for
+// any size, pixel ratio, mode and state a widget may ask for; every picture the program shows
+// is embedded at the sizes it asks for.
 class tst_TSymbole : public QObject {
     Q_OBJECT
 
@@ -47,6 +48,18 @@ class tst_TSymbole : public QObject {
                     }
     }
 
+    static QIcon sofort(const QString& name, std::initializer_list<int> groessen) {
+        QIcon icon;
+        for (int g : groessen)
+            icon.addPixmap(TSymbole::bild(name, g));
+        return icon;
+    }
+    static QIcon werkzeugSofort(int nummer) {
+        if (nummer < 1 || nummer > 7)
+            return QIcon();
+        return sofort(QStringLiteral("werkzeug%1").arg(nummer), {24, 48});
+    }
+
 private slots:
     void werkzeugSymbole_data() {
         QTest::addColumn<int>("nummer");
@@ -55,18 +68,49 @@ private slots:
     }
     void werkzeugSymbole() {
         QFETCH(int, nummer);
-        gleich(TSymbole::werkzeug(nummer), TSymbole::werkzeugZeichnen(nummer));
+        gleich(TSymbole::werkzeug(nummer), werkzeugSofort(nummer));
         // Copies share the pictures drawn so far and still answer alike.
         const QIcon kopie = TSymbole::werkzeug(nummer);
         QIcon zweite = kopie;
-        gleich(zweite, TSymbole::werkzeugZeichnen(nummer));
-        gleich(kopie, TSymbole::werkzeugZeichnen(nummer));
+        gleich(zweite, werkzeugSofort(nummer));
+        gleich(kopie, werkzeugSofort(nummer));
     }
-    void programmSymbol() { gleich(TSymbole::programm(), TSymbole::programmZeichnen()); }
+    void programmSymbol() {
+        gleich(TSymbole::programm(), sofort(QStringLiteral("programm"), {16, 24, 32, 48, 64, 128}));
+    }
+    void eingebetteteBilder() {
+        for (const QPixmap& bild : {TSymbole::info(), TSymbole::loesung()}) {
+            QCOMPARE(bild.size(), QSize(32, 32));
+            QVERIFY(!bild.toImage().isNull());
+        }
+        for (int n = 1; n <= 4; ++n)
+            QCOMPARE(TSymbole::status(n).size(), QSize(16, 16));
+        QVERIFY(TSymbole::status(0).isNull());
+        QVERIFY(TSymbole::status(5).isNull());
+        QVERIFY(TSymbole::bild(QStringLiteral("info"), 31).isNull());
+        // Drawn, not empty: every picture has opaque pixels and transparent corners.
+        for (const QPixmap& bild : {TSymbole::info(), TSymbole::loesung(), TSymbole::status(2),
+                                    TSymbole::bild(QStringLiteral("werkzeug4"), 48),
+                                    TSymbole::bild(QStringLiteral("programm"), 128)}) {
+            const QImage b = bild.toImage();
+            QCOMPARE(qAlpha(b.pixel(0, 0)), 0);
+            int deckend = 0;
+            for (int y = 0; y < b.height(); ++y)
+                for (int x = 0; x < b.width(); ++x)
+                    deckend += qAlpha(b.pixel(x, y)) == 255;
+            QVERIFY(deckend > b.width());
+        }
+    }
+    void pngOhneErkennung() {
+        const QPixmap bild = TSymbole::pngDatei(QStringLiteral(":/symbol/drilla.png"));
+        QCOMPARE(bild.size(), QSize(256, 256));
+        QCOMPARE(bild.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 QImage(QStringLiteral(":/symbol/drilla.png"))
+                     .convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
     void spaetGebautesSymbol() {
-        gleich(TSymbole::spaet([] { return TSymbole::werkzeugZeichnen(3); },
-                               {QSize(24, 24), QSize(48, 48)}),
-               TSymbole::werkzeugZeichnen(3));
+        gleich(TSymbole::spaet([] { return werkzeugSofort(3); }, {QSize(24, 24), QSize(48, 48)}),
+               werkzeugSofort(3));
     }
 };
 

@@ -25,7 +25,7 @@ TEditorHilfe::TEditorHilfe(QWidget* eltern) : QDialog(eltern, TBauteile::kFester
     auto* bild = new QLabel(streifen);
     bild->setObjectName(QStringLiteral("Image1"));
     bild->setGeometry(16, 16, 32, 32);
-    bild->setPixmap(TSymbole::info(32));
+    bild->setPixmap(TSymbole::info());
     B::etikett(streifen, "Label1", QStringLiteral("Hinweise zur Bedienung des Editors"),
                QRect(64, 24, 440, 20), B::schrift(QStringLiteral("Arial"), 15, true), B::kNavy);
 

@@ -59,7 +59,7 @@ void TTrainerSeite::erzeugeLinkeSpalte() {
     LoesungAnzeigenImage = new QLabel(s);
     LoesungAnzeigenImage->setObjectName(QStringLiteral("LoesungAnzeigenImage"));
     LoesungAnzeigenImage->setGeometry(161, 296, 32, 32);
-    LoesungAnzeigenImage->setPixmap(TSymbole::loesung(32));
+    LoesungAnzeigenImage->setPixmap(TSymbole::loesung());
     LoesungAnzeigenImage->setCursor(Qt::PointingHandCursor);
     LoesungAnzeigenImage->setToolTip(
         QStringLiteral("Zeigt die Lösung zu der aktuellen Aufgabe.\r\nFunktionstaste F2."));
@@ -80,7 +80,7 @@ void TTrainerSeite::erzeugeLinkeSpalte() {
     auto* bild = new QLabel(s);
     bild->setObjectName(QStringLiteral("Image2"));
     bild->setGeometry(12, 404, 32, 32);
-    bild->setPixmap(TSymbole::info(32));
+    bild->setPixmap(TSymbole::info());
     AktuelleInfoLabel = B::etikett(
         s, "AktuelleInfoLabel", QStringLiteral("Bitte laden Sie nun eine Lektion."),
         QRect(12, 440, 193, 89), B::schrift(QStringLiteral("Arial"), 12, true), B::kNavy);

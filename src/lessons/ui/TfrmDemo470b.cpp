@@ -32,7 +32,7 @@ TfrmDemo470b::TfrmDemo470b(QWidget* eltern) : QDialog(eltern, TBauteile::kFester
 
     m_image2 = new QLabel(m_panel1);
     m_image2->setObjectName(QStringLiteral("Image2"));
-    m_image2->setPixmap(TSymbole::info(32));
+    m_image2->setPixmap(TSymbole::info());
     m_image2->setGeometry(16, 12, 32, 32);
 
     m_rxLabel1 = new QLabel(m_panel1);

@@ -90,6 +90,9 @@ private:
     void erzeugeStatusleiste();
     // The menus' style sheet: the item heights and paddings, and the colour of enabled items.
     static QString menuBlatt(const QColor& farbe);
+    // Gives a menu the sheet of the menu font's colour. A menu gets it when it is about to be
+    // shown, before it is measured: the style sheet machinery is built when a menu first opens.
+    void menuBlattSetzen(QMenu* menu) const;
     QAction* neueAktion(QMenu* menu, const char* name, const QString& text, const QString& hinweis);
     void verbinden();
     void optionenVerbinden();
@@ -131,6 +134,7 @@ private:
     QFrame* toppanel = nullptr;
     QList<QToolButton*> m_knoepfe;
     QList<QMenu*> m_menues;
+    QColor m_menuFarbe = Qt::black;
     QList<QAction*> m_historie;
     QFrame* RzStatusBar2 = nullptr;
     QList<QLabel*> m_statusfelder;

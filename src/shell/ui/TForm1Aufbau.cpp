@@ -8,7 +8,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
 #include <QToolButton>
 
 using B = TBauteile;
@@ -27,6 +26,13 @@ QString TForm1::menuBlatt(const QColor& farbe) {
     return QStringLiteral("QMenu::item { min-height: 29px; padding: 0px 24px 0px 28px; } "
                           "QMenu::item:enabled:!selected { color: %1; }")
         .arg(farbe.name());
+}
+
+void TForm1::menuBlattSetzen(QMenu* menu) const {
+    // Setting a style sheet re-polishes the menu: only when the colour changed.
+    const QString blatt = menuBlatt(m_menuFarbe);
+    if (menu->styleSheet() != blatt)
+        menu->setStyleSheet(blatt);
 }
 
 void TForm1::erzeugeWerkzeugleiste() {
@@ -73,9 +79,7 @@ void TForm1::erzeugeMenues() {
         auto* m = new QMenu(this);
         m->setObjectName(QString::fromLatin1(name));
         m->setToolTipsVisible(true);
-        // The start-up sets the menu font's colour; black is its default, so the sheet is
-        // set once.
-        m->setStyleSheet(menuBlatt(Qt::black));
+        connect(m, &QMenu::aboutToShow, this, [this, m] { menuBlattSetzen(m); });
         m_knoepfe[knopf]->setMenu(m);
         m_menues.append(m);
         m_knoepfe[knopf]->setPopupMode(QToolButton::InstantPopup);
@@ -186,45 +190,25 @@ void TForm1::erzeugeStatusleiste() {
     B::faerben(RzStatusBar2, B::kNavy);
     struct Feld {
         const char* name;
-        const char* oben;  // upper letter, or the whole motif
-        const char* unten; // lower letter; empty: a single motif
         const char* hinweis;
     };
     const Feld felder[] = {
-        {"Statusaendern", "A", "", "Alle Zeichen des Alphabets werden stehend dargestellt."},
-        {"DrehStatus", "\u21bb", "", "Dreht die Zeichen und Sonderzeichen des Alphabets zufällig."},
-        {"RunterStatus", "A", "Z",
-         "Sortiert die Zeichen des Alphabets in aufsteigender Reihenfolge."},
-        {"RaufStatus", "Z", "A", "Sortiert die Zeichen des Alphabets in absteigender Reihenfolge."},
+        {"Statusaendern", "Alle Zeichen des Alphabets werden stehend dargestellt."},
+        {"DrehStatus", "Dreht die Zeichen und Sonderzeichen des Alphabets zufällig."},
+        {"RunterStatus", "Sortiert die Zeichen des Alphabets in aufsteigender Reihenfolge."},
+        {"RaufStatus", "Sortiert die Zeichen des Alphabets in absteigender Reihenfolge."},
     };
     int tag = 1;
     for (const Feld& f : felder) {
         auto* l = new QLabel(RzStatusBar2);
         l->setObjectName(QString::fromLatin1(f.name));
-        l->setProperty("Tag", tag++);
         l->setToolTip(QString::fromUtf8(f.hinweis));
         l->setAlignment(Qt::AlignCenter);
         l->setFrameStyle(QFrame::Box | QFrame::Sunken);
         l->setCursor(Qt::PointingHandCursor);
-        // 16 x 16 pictures: one letter or arrow, or two letters above each other with an arrow.
-        QPixmap bild(16, 16);
-        bild.fill(Qt::transparent);
-        QPainter maler(&bild);
-        maler.setRenderHint(QPainter::Antialiasing);
-        maler.setPen(B::kNavy);
-        if (*f.unten == '\0') {
-            maler.setFont(B::schrift(QStringLiteral("Arial"), 14, true));
-            maler.drawText(bild.rect(), Qt::AlignCenter, QString::fromUtf8(f.oben));
-        } else {
-            maler.setFont(B::schrift(QStringLiteral("Arial"), 8, true));
-            maler.drawText(QRect(0, 0, 9, 8), Qt::AlignCenter, QString::fromUtf8(f.oben));
-            maler.drawText(QRect(0, 8, 9, 8), Qt::AlignCenter, QString::fromUtf8(f.unten));
-            maler.drawLine(12, 2, 12, 13);
-            maler.drawLine(12, 13, 10, 10);
-            maler.drawLine(12, 13, 14, 10);
-        }
-        maler.end();
-        l->setPixmap(bild);
+        // One letter or arrow, or two letters above each other with an arrow.
+        l->setPixmap(TSymbole::status(tag));
+        l->setProperty("Tag", tag++);
         m_statusfelder.append(l);
     }
 }

@@ -73,12 +73,12 @@ TFensterPlatzierung TForm1::platzierungErfassen() const {
 void TForm1::setzeMenuSchrift(const TSchriftDaten& schrift) {
     const QFont f = TSchriftUmwandlung::schrift(schrift);
     const QColor farbe = TSchriftUmwandlung::farbe(schrift.Farbe);
+    m_menuFarbe = farbe;
     for (QMenu* menu : m_menues) {
         menu->setFont(f);
-        // Setting a style sheet re-polishes the menu: only when the colour changed.
-        const QString blatt = menuBlatt(farbe);
-        if (menu->styleSheet() != blatt)
-            menu->setStyleSheet(blatt);
+        // A menu never shown takes the colour when it opens.
+        if (!menu->styleSheet().isEmpty())
+            menuBlattSetzen(menu);
     }
     for (QToolButton* knopf : m_knoepfe) {
         knopf->setFont(f);

@@ -4,24 +4,30 @@
 #include <QList>
 #include <QPixmap>
 #include <QSize>
+#include <QString>
 #include <functional>
 
-// Pictures drawn at run time, so the program ships no image files.
+// The program's pictures. The build draws them with drawing code of our own
+// (tools/TBilderZeichnung.cpp) and embeds them; here they are only taken out, each when it is
+// first needed.
 class TSymbole {
 public:
-    // A blue "i" in a light grey speech bubble.
-    static QPixmap info(int groesse = 32);
-    // A light bulb: click it to see the solution.
-    static QPixmap loesung(int groesse = 32);
-    // Toolbar buttons, 24x24 and 48x48, each size drawn when first needed: 1 lessons, 2 check,
+    // One embedded picture at one of its sizes; a null pixmap for one that is not there.
+    static QPixmap bild(const QString& name, int groesse);
+    // A PNG file, read by the built-in decoder without asking the image plugins.
+    static QPixmap pngDatei(const QString& pfad);
+    // A blue "i" in a light grey speech bubble, 32 x 32.
+    static QPixmap info();
+    // A light bulb, 32 x 32: click it to see the solution.
+    static QPixmap loesung();
+    // The status bar's panels, 16 x 16: 1 an upright "A", 2 a turning arrow, 3 "A" over "Z",
+    // 4 "Z" over "A". Any other number gives a null pixmap.
+    static QPixmap status(int nummer);
+    // Toolbar buttons, 24x24 and 48x48, each size loaded when first needed: 1 lessons, 2 check,
     // 3 print, 4 settings, 5 help, 6 exit, 7 undo. Any other number gives a null icon.
     static QIcon werkzeug(int nummer);
-    // The same, all sizes drawn at once.
-    static QIcon werkzeugZeichnen(int nummer);
-    // Blackboard with "A b c", each size drawn when a picture of it is first needed.
+    // Blackboard with "A b c", 16 to 128 pixels, each size loaded when first needed.
     static QIcon programm();
-    // The same, drawn at once.
-    static QIcon programmZeichnen();
     // An icon made by `bauen` when a picture of it is first asked for; `groessen` are the sizes
     // it will have.
     static QIcon spaet(std::function<QIcon()> bauen, QList<QSize> groessen);

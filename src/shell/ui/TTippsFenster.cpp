@@ -87,7 +87,7 @@ TTippsFenster::TTippsFenster(TTippsDatei& datei, IMeldungen& meldungen, const QS
     bild->setObjectName(QStringLiteral("TippBild"));
     bild->setGeometry(26, 24, 32, 38);
     bild->setAlignment(Qt::AlignCenter);
-    bild->setPixmap(TSymbole::loesung(32));
+    bild->setPixmap(TSymbole::loesung());
     gelb(bild);
     QLabel* kopf = beschriftung(mitte, "TippLabel", QStringLiteral("Tipp"));
     QFont fett = font();

@@ -1,5 +1,5 @@
 // The clips from the resources, played through QSoundEffect. Built as the module that
-// TQtKlang loads; the program's resources hold the clips.
+// TQtKlang loads, with the clips in its own resources.
 #include "shell/klangmodul/IKlangModul.h"
 
 #include <QSoundEffect>
@@ -7,6 +7,12 @@
 #include <QUrl>
 #include <array>
 #include <memory>
+
+// The clips are this module's own resources; registered here, so that no linker setting can
+// leave them out.
+static void klaengeAnmelden() {
+    Q_INIT_RESOURCE(klaenge);
+}
 
 namespace {
 
@@ -18,6 +24,7 @@ constexpr std::array<const char*, kAnzahl> kNamen = {"type",     "Othrlasr", "Mb
 class TKlangModul : public IKlangModul {
 public:
     TKlangModul() {
+        klaengeAnmelden();
         for (int i = 0; i < kAnzahl; ++i) {
             auto klang = std::make_unique<QSoundEffect>();
             klang->setSource(

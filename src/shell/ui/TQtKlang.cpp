@@ -3,15 +3,7 @@
 #include "shell/klangmodul/IKlangModul.h"
 #include "shell/ui/TModulLader.h"
 
-// The clips live in drilla_gui, a static library: without a reference from code the linker
-// drops their resource object and every program would play nothing.
-static void klangRessourcenEinbinden() {
-    Q_INIT_RESOURCE(klaenge);
-}
-
-TQtKlang::TQtKlang(QStringList ordner) : ordner_(std::move(ordner)) {
-    klangRessourcenEinbinden();
-}
+TQtKlang::TQtKlang(QStringList ordner) : ordner_(std::move(ordner)) {}
 
 TQtKlang::~TQtKlang() = default;
 

@@ -6,7 +6,9 @@
 // that the tips file asks for is shown (not waited for) on the way.
 //
 // bench_start: times both processes in pairs (floor, trainer, floor, trainer, ...) on an empty
-// program directory and on one with the shipped tips file, and prints medians and the ratio.
+// program directory and on one with the shipped tips file, and prints medians and the ratio:
+// on the offscreen platform, and in a real X server when there is one (DISPLAY, or an Xvfb of
+// its own when the program Xvfb is installed). DRILLA_PAARE sets the number of pairs (21).
 #include "shell/TInstallation.h"
 #include "shell/ui/IModalDialoge.h"
 #include "shell/ui/TAnwendungsStart.h"
@@ -25,6 +27,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -85,8 +89,10 @@ struct TLauf {
     long kb = 0;
 };
 
-TLauf starten(const QString& programm, const QStringList& argumente, const char* marke) {
+TLauf starten(const QString& programm, const QStringList& argumente,
+              const QProcessEnvironment& umgebung, const char* marke) {
     QProcess prozess;
+    prozess.setProcessEnvironment(umgebung);
     QElapsedTimer uhr;
     uhr.start();
     prozess.start(programm, argumente);
@@ -95,7 +101,8 @@ TLauf starten(const QString& programm, const QStringList& argumente, const char*
     lauf.ms = uhr.nsecsElapsed() / 1e6;
     const QByteArray ausgabe = prozess.readAllStandardOutput();
     if (!ausgabe.startsWith(marke)) {
-        std::printf("%s: unerwartetes Ende\n", qPrintable(programm));
+        std::printf("%s: unerwartetes Ende\n%s", qPrintable(programm),
+                    prozess.readAllStandardError().constData());
         std::exit(1);
     }
     lauf.kb = ausgabe.mid(qstrlen(marke)).trimmed().toLong();
@@ -104,29 +111,71 @@ TLauf starten(const QString& programm, const QStringList& argumente, const char*
 
 double median(std::vector<double> werte) {
     std::sort(werte.begin(), werte.end());
-    return werte[werte.size() / 2];
+    const std::size_t n = werte.size();
+    return n % 2 ? werte[n / 2] : (werte[n / 2 - 1] + werte[n / 2]) / 2;
 }
 
-void paare(const QString& boden, const QStringList& trainerArgumente, const char* titel) {
+void paare(const QString& boden, const QStringList& trainerArgumente,
+           const QProcessEnvironment& umgebung, int anzahl, const QString& titel) {
     const QString selbst = QCoreApplication::applicationFilePath();
-    std::vector<double> b, t, verhaeltnis;
-    long bKb = 0, tKb = 0;
-    for (int paar = 0; paar < 16; ++paar) {
-        const TLauf x = starten(boden, {}, "BODEN");
-        const TLauf y = starten(selbst, trainerArgumente, "PROMPT");
+    std::vector<double> b, t, verhaeltnis, bMb, tMb;
+    for (int paar = 0; paar <= anzahl; ++paar) {
+        const TLauf x = starten(boden, {}, umgebung, "BODEN");
+        const TLauf y = starten(selbst, trainerArgumente, umgebung, "PROMPT");
         if (paar == 0)
             continue; // warms the caches
         b.push_back(x.ms);
         t.push_back(y.ms);
         verhaeltnis.push_back(y.ms / x.ms);
-        bKb = std::max(bKb, x.kb);
-        tKb = std::max(tKb, y.kb);
+        bMb.push_back(x.kb / 1024.0);
+        tMb.push_back(y.kb / 1024.0);
     }
     std::printf("%s: Boden %.1f ms, Trainer bis Namensabfrage %.1f ms, Verhaeltnis %.2f "
-                "(Mediane aus %zu Paaren); Spitzenspeicher %.1f MB / %.1f MB\n",
-                titel, median(b), median(t), median(verhaeltnis), b.size(), bKb / 1024.0,
-                tKb / 1024.0);
+                "(Mediane aus %d Paaren, Verhaeltnisse %.2f bis %.2f); "
+                "Spitzenspeicher %.1f MB / %.1f MB\n",
+                qPrintable(titel), median(b), median(t), median(verhaeltnis), anzahl,
+                *std::min_element(verhaeltnis.begin(), verhaeltnis.end()),
+                *std::max_element(verhaeltnis.begin(), verhaeltnis.end()), median(bMb),
+                median(tMb));
+    std::fflush(stdout);
 }
+
+// An X server for the run: the desktop's own, or an Xvfb of the benchmark's own.
+class TXServer {
+public:
+    TXServer() {
+        if (qEnvironmentVariableIsSet("DISPLAY")) {
+            m_anzeige = qEnvironmentVariable("DISPLAY");
+            return;
+        }
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (xvfb.isEmpty())
+            return;
+        // -displayfd writes the number it chose once the server accepts connections.
+        m_prozess.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                               QStringLiteral("-screen"), QStringLiteral("0"),
+                               QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                               QStringLiteral("tcp")});
+        QByteArray nummer;
+        while (!nummer.contains('\n') && m_prozess.waitForReadyRead(10000))
+            nummer += m_prozess.readAllStandardOutput();
+        if (nummer.trimmed().isEmpty())
+            return;
+        m_anzeige = QLatin1Char(':') + QString::fromLatin1(nummer.trimmed());
+    }
+    ~TXServer() {
+        if (m_prozess.state() != QProcess::NotRunning) {
+            m_prozess.terminate();
+            m_prozess.waitForFinished(5000);
+        }
+    }
+    QString anzeige() const { return m_anzeige; }
+    bool eigenes() const { return m_prozess.state() != QProcess::NotRunning; }
+
+private:
+    QProcess m_prozess;
+    QString m_anzeige;
+};
 
 } // namespace
 
@@ -135,12 +184,35 @@ int main(int argc, char* argv[]) {
         return einmal(argc, argv);
     QCoreApplication anwendung(argc, argv);
     const QString boden = QCoreApplication::applicationDirPath() + QStringLiteral("/bench_boden");
+    const int anzahl = qEnvironmentVariableIntValue("DRILLA_PAARE") > 0
+                           ? qEnvironmentVariableIntValue("DRILLA_PAARE")
+                           : 21;
     QTemporaryDir leer, mitTipps;
     QFile::copy(QStringLiteral(DRILLA_DATEN_QUELLE "/drilla3.tip"),
                 mitTipps.filePath(QStringLiteral("drilla3.tip")));
-    paare(boden, {QStringLiteral("--einmal"), leer.path() + QLatin1Char('/')},
-          "Leeres Programmverzeichnis");
-    paare(boden, {QStringLiteral("--einmal"), mitTipps.path() + QLatin1Char('/')},
-          "Mit Tippfenster beim Start");
+    const struct {
+        QString ordner;
+        const char* titel;
+    } faelle[] = {{leer.path() + QLatin1Char('/'), "leeres Programmverzeichnis"},
+                  {mitTipps.path() + QLatin1Char('/'), "mit Tippfenster beim Start"}};
+
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const auto& fall : faelle)
+        paare(boden, {QStringLiteral("--einmal"), fall.ordner}, umgebung, anzahl,
+              QStringLiteral("Offscreen, %1").arg(QLatin1String(fall.titel)));
+
+    const TXServer x;
+    if (x.anzeige().isEmpty()) {
+        std::printf("X-Server: keiner (DISPLAY leer, Xvfb nicht installiert)\n");
+        return 0;
+    }
+    umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    umgebung.insert(QStringLiteral("DISPLAY"), x.anzeige());
+    for (const auto& fall : faelle)
+        paare(boden, {QStringLiteral("--einmal"), fall.ordner}, umgebung, anzahl,
+              QStringLiteral("X-Server %1%2, %3")
+                  .arg(x.anzeige(), x.eigenes() ? QStringLiteral(" (Xvfb)") : QString(),
+                       QLatin1String(fall.titel)));
     return 0;
 }

@@ -55,8 +55,8 @@ private slots:
         QCOMPARE(QCoreApplication::applicationName(), TTexte::kurzTitel());
         const QIcon symbol = QApplication::windowIcon();
         QCOMPARE(symbol.availableSizes(), QList<QSize>{QSize(256, 256)});
-        // The icon is read when first shown, by the PNG decoder alone: asking the image
-        // plugins first would load every one of them into the program.
+        // The icon is taken out when first shown, decoded already: reading a PNG would ask
+        // every image plugin first and load all of them into the program.
         QVERIFY2(geladen("imageformats").isEmpty(), qPrintable(geladen("imageformats").join(u' ')));
         QCOMPARE(symbol.pixmap(256).size(), QSize(256, 256));
         QVERIFY2(geladen("imageformats").isEmpty(), qPrintable(geladen("imageformats").join(u' ')));

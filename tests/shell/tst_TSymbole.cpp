@@ -101,11 +101,11 @@ private slots:
             QVERIFY(deckend > b.width());
         }
     }
-    void pngOhneErkennung() {
-        const QPixmap bild = TSymbole::pngDatei(QStringLiteral(":/symbol/drilla.png"));
+    void anwendungssymbolWieDieDatei() {
+        const QPixmap bild = TSymbole::anwendung().pixmap(256);
         QCOMPARE(bild.size(), QSize(256, 256));
         QCOMPARE(bild.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                 QImage(QStringLiteral(":/symbol/drilla.png"))
+                 QImage(QStringLiteral(DRILLA_SYMBOL_PNG))
                      .convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
     void spaetGebautesSymbol() {

@@ -12,10 +12,9 @@ void TAnwendungsStart::einrichten(QApplication& anwendung) {
     // The name reaches the desktop; no display name, which Qt would append to every title.
     anwendung.setApplicationName(TTexte::kurzTitel());
     TQtUebersetzung::laden(anwendung);
-    // The icon of windows without one of their own (the name prompt); read when first shown.
-    anwendung.setWindowIcon(TSymbole::spaet(
-        [] { return QIcon(TSymbole::pngDatei(QStringLiteral(":/symbol/drilla.png"))); },
-        {QSize(256, 256)}));
+    // The icon of windows without one of their own (the name prompt); taken out when first
+    // shown.
+    anwendung.setWindowIcon(TSymbole::anwendung());
 }
 
 QStringList TAnwendungsStart::shellOrdner() {

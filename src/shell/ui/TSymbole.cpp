@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QImage>
-#include <QImageReader>
 #include <QPainter>
 #include <QResource>
 
@@ -157,14 +156,6 @@ QPixmap TSymbole::bild(const QString& name, int groesse) {
     return QPixmap::fromImage(roh.convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
-QPixmap TSymbole::pngDatei(const QString& pfad) {
-    // With the format named and detection off the built-in decoder reads it; detection would
-    // load every image plugin installed to ask it first.
-    QImageReader leser(pfad, "png");
-    leser.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(leser.read());
-}
-
 QPixmap TSymbole::info() {
     return bild(QStringLiteral("info"), 32);
 }
@@ -189,4 +180,8 @@ QIcon TSymbole::spaet(std::function<QIcon()> bauen, QList<QSize> groessen) {
 
 QIcon TSymbole::programm() {
     return groessenweise(QStringLiteral("programm"), {16, 24, 32, 48, 64, 128});
+}
+
+QIcon TSymbole::anwendung() {
+    return groessenweise(QStringLiteral("drilla"), {256});
 }

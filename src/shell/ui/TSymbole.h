@@ -14,8 +14,6 @@ class TSymbole {
 public:
     // One embedded picture at one of its sizes; a null pixmap for one that is not there.
     static QPixmap bild(const QString& name, int groesse);
-    // A PNG file, read by the built-in decoder without asking the image plugins.
-    static QPixmap pngDatei(const QString& pfad);
     // A blue "i" in a light grey speech bubble, 32 x 32.
     static QPixmap info();
     // A light bulb, 32 x 32: click it to see the solution.
@@ -28,6 +26,9 @@ public:
     static QIcon werkzeug(int nummer);
     // Blackboard with "A b c", 16 to 128 pixels, each size loaded when first needed.
     static QIcon programm();
+    // The application's icon, 256 pixels: the menu entry's PNG (resources/symbol), decoded by
+    // the build; loaded when first needed.
+    static QIcon anwendung();
     // An icon made by `bauen` when a picture of it is first asked for; `groessen` are the sizes
     // it will have.
     static QIcon spaet(std::function<QIcon()> bauen, QList<QSize> groessen);

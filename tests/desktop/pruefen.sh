@@ -89,10 +89,15 @@ beenden() {
 
 durchlauf() { # label, window manager or ""
     local art=$1 wm=$2
-    export DISPLAY=:$((70 + RANDOM % 20))
-    Xvfb "$DISPLAY" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-    local xvfb=$! wmpid=""
-    sleep 1
+    # The server picks a free display itself: a number of a server still shutting down from
+    # the run before would take this run's clients with it.
+    local nummer
+    nummer=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$nummer" >/dev/null 2>&1 &
+    local xvfb=$! wmpid="" n
+    for ((n = 0; n < 100; n++)); do [ -s "$nummer" ] && break; sleep 0.1; done
+    export DISPLAY=:$(head -n 1 "$nummer")
+    rm -f "$nummer"
     if [ -n "$wm" ]; then
         $wm >/dev/null 2>&1 &
         wmpid=$!

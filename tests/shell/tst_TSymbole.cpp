@@ -108,10 +108,6 @@ private slots:
                  QImage(QStringLiteral(DRILLA_SYMBOL_PNG))
                      .convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
-    void spaetGebautesSymbol() {
-        gleich(TSymbole::spaet([] { return werkzeugSofort(3); }, {QSize(24, 24), QSize(48, 48)}),
-               werkzeugSofort(3));
-    }
 };
 
 // On a screen of ratio 2 an icon that asked the application's ratio would scale twice.

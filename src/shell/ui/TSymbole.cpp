@@ -21,52 +21,6 @@ static void bilderAnmelden() {
 
 namespace {
 
-// An icon that is only made when a picture of it is first asked for; until then it only
-// knows its sizes. Window icons that the platform never shows cost nothing this way.
-class TSpaetesSymbol : public QIconEngine {
-public:
-    TSpaetesSymbol(std::function<QIcon()> bauen, QList<QSize> groessen)
-        : m_bauen(std::move(bauen)), m_groessen(std::move(groessen)) {}
-
-    void paint(QPainter* maler, const QRect& rahmen, QIcon::Mode modus,
-               QIcon::State zustand) override {
-        fertig().paint(maler, rahmen, Qt::AlignCenter, modus, zustand);
-    }
-    // The inner icon is asked with a ratio of 1: the caller has already scaled the size by the
-    // screen's ratio and sets the ratio of the result; asking with the application's ratio
-    // would scale twice and pick a larger picture on high-density screens.
-    QPixmap pixmap(const QSize& groesse, QIcon::Mode modus, QIcon::State zustand) override {
-        return fertig().pixmap(groesse, 1.0, modus, zustand);
-    }
-    QSize actualSize(const QSize& groesse, QIcon::Mode modus, QIcon::State zustand) override {
-        return fertig().pixmap(groesse, 1.0, modus, zustand).size();
-    }
-    QList<QSize> availableSizes(QIcon::Mode modus, QIcon::State zustand) override {
-        if (m_fertig)
-            return m_fertig->availableSizes(modus, zustand);
-        // The pictures are added as normal, off.
-        return modus == QIcon::Normal && zustand == QIcon::Off ? m_groessen : QList<QSize>();
-    }
-    bool isNull() override { return false; }
-    QString key() const override { return QStringLiteral("TSpaetesSymbol"); }
-    QIconEngine* clone() const override {
-        auto* kopie = new TSpaetesSymbol(m_bauen, m_groessen);
-        kopie->m_fertig = m_fertig;
-        return kopie;
-    }
-
-private:
-    QIcon& fertig() {
-        if (!m_fertig)
-            m_fertig = std::make_shared<QIcon>(m_bauen());
-        return *m_fertig;
-    }
-
-    std::function<QIcon()> m_bauen;
-    QList<QSize> m_groessen;
-    std::shared_ptr<QIcon> m_fertig;
-};
-
 // An icon that loads each of its sizes only when a picture of that size is first asked for.
 // It answers as an icon holding all sizes as normal, off pixmaps: the size picked for a
 // request is the smallest whose area is at least the requested one, else the largest, and
@@ -172,10 +126,6 @@ QIcon TSymbole::werkzeug(int nummer) {
     if (nummer < 1 || nummer > 7)
         return QIcon();
     return groessenweise(QStringLiteral("werkzeug%1").arg(nummer), {24, 48});
-}
-
-QIcon TSymbole::spaet(std::function<QIcon()> bauen, QList<QSize> groessen) {
-    return QIcon(new TSpaetesSymbol(std::move(bauen), std::move(groessen)));
 }
 
 QIcon TSymbole::programm() {

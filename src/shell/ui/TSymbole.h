@@ -3,9 +3,7 @@
 #include <QIcon>
 #include <QList>
 #include <QPixmap>
-#include <QSize>
 #include <QString>
-#include <functional>
 
 // The program's pictures. The build draws them with drawing code of our own
 // (tools/TBilderZeichnung.cpp) and embeds them; here they are only taken out, each when it is
@@ -29,7 +27,4 @@ public:
     // The application's icon, 256 pixels: the menu entry's PNG (resources/symbol), decoded by
     // the build; loaded when first needed.
     static QIcon anwendung();
-    // An icon made by `bauen` when a picture of it is first asked for; `groessen` are the sizes
-    // it will have.
-    static QIcon spaet(std::function<QIcon()> bauen, QList<QSize> groessen);
 };
